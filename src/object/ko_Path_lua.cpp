@@ -1,0 +1,40 @@
+// The Lua table form of the path record.
+#include <lua.hpp>
+
+#include "object/ko_Path.h"
+
+namespace ko_object {
+
+template <>
+void ko_LitsItem_inner<std::string>::push_luavalue(lua_State* L, const std::string& key) const {
+    if (!is_set) return;
+    lua_pushstring(L, key.c_str());
+    lua_pushstring(L, value.c_str());
+    lua_settable(L, -3);
+}
+
+void ko_Path::pushvalue(lua_State* L) const {
+    lua_newtable(L);
+    for (auto& [key, holder] : fields()) holder->push_luavalue(L, key);
+}
+
+void ko_Path::set_value_from_luatable(lua_State* L, int index) {
+    const auto all = fields();
+    lua_pushnil(L);
+    while (lua_next(L, index) != 0) {
+        if (lua_type(L, -2) != LUA_TSTRING) {
+            lua_pop(L, 2);  // the walk ends at the first key that is not text
+            return;
+        }
+        const char* key = lua_tostring(L, -2);
+        for (auto& [name, holder] : all) {
+            if (std::string(name) == key) {
+                holder->value = lua_type(L, -1) == LUA_TSTRING ? lua_tostring(L, -1) : "";
+                holder->is_set = true;
+            }
+        }
+        lua_pop(L, 1);
+    }
+}
+
+}  // namespace ko_object
