@@ -403,6 +403,19 @@ int sim_register_count_l(lua_State* L) {
     return 1;
 }
 
+// sim.definition(name): return type, parameter types, parameter names and
+// help of a registered function, or nothing.
+int sim_definition_l(lua_State* L) {
+    const std::string key = std::string("APIdef_") + luaL_checkstring(L, 1);
+    const char* def = static_cast<const char*>(sim_registered(key.c_str()));
+    if (def == nullptr) return 0;
+    for (int field = 0; field < 4; ++field) {
+        lua_pushstring(L, def);
+        def += std::strlen(def) + 1;
+    }
+    return 4;
+}
+
 void open_sim(lua_State* L) {
     static const luaL_Reg functions[] = {
         {"error_code", sim_error_code},
@@ -424,6 +437,7 @@ void open_sim(lua_State* L) {
         {"delete_log", sim_delete_log_l},
         {"live_sources", sim_live_sources_l},
         {"register_count", sim_register_count_l},
+        {"definition", sim_definition_l},
         {nullptr, nullptr},
     };
     luaL_newlib(L, functions);
