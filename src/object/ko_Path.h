@@ -14,6 +14,7 @@ public:
     // Reads the path; a path that does not exist leaves every field absent.
     // Other file-system failures are thrown as std::filesystem::filesystem_error.
     explicit ko_Path(std::string path);
+    explicit ko_Path(const char* path) : ko_Path(std::string(path != nullptr ? path : "")) {}
     explicit ko_Path(const nlohmann::json& json);
     ko_Path(const ko_Path&) = default;
     ko_Path& operator=(const ko_Path&) = default;
