@@ -27,14 +27,23 @@ ko_Path::ko_Path(const nlohmann::json& json) : ko_Path() {
     for (auto& [key, holder] : fields()) holder->set_value_from_json(json, key);
 }
 
+const ko_Path::key_member (&ko_Path::keys())[7] {
+    static const key_member table[7] = {
+        {"ParentPath", &ko_Path::ParentPath},
+        {"ParentName", &ko_Path::ParentName},
+        {"FilePath", &ko_Path::FilePath},
+        {"FileName", &ko_Path::FileName},
+        {"FileNameWithoutExtension", &ko_Path::FileNameWithoutExtension},
+        {"Extension", &ko_Path::Extension},
+        {"Type", &ko_Path::Type},
+    };
+    return table;
+}
+
 std::vector<std::pair<const char*, ko_Path::field>> ko_Path::fields() const {
-    return {{"ParentPath", ParentPath},
-            {"ParentName", ParentName},
-            {"FilePath", FilePath},
-            {"FileName", FileName},
-            {"FileNameWithoutExtension", FileNameWithoutExtension},
-            {"Extension", Extension},
-            {"Type", Type}};
+    std::vector<std::pair<const char*, field>> out;
+    for (const key_member& k : keys()) out.emplace_back(k.key.c_str(), this->*k.member);
+    return out;
 }
 
 int ko_Path::read_path(std::string path) {

@@ -37,6 +37,13 @@ public:
 
     // The fields with their keys, in order.
     std::vector<std::pair<const char*, field>> fields() const;
+
+    struct key_member {
+        std::string key;
+        field ko_Path::*member;
+    };
+    // The same, as a static table: walking it allocates nothing.
+    static const key_member (&keys())[7];
 };
 
 }  // namespace ko_object

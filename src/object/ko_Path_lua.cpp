@@ -1,5 +1,9 @@
-// The Lua table form of the path record.
+// The Lua table form of the path record. Lua may unwind these frames with a
+// long jump, so nothing here owns anything while Lua runs: the keys come from
+// a static table and values are copied only between Lua calls.
 #include <lua.hpp>
+
+#include <cstring>
 
 #include "object/ko_Path.h"
 
@@ -15,11 +19,10 @@ void ko_LitsItem_inner<std::string>::push_luavalue(lua_State* L, const std::stri
 
 void ko_Path::pushvalue(lua_State* L) const {
     lua_newtable(L);
-    for (auto& [key, holder] : fields()) holder->push_luavalue(L, key);
+    for (const key_member& k : keys()) (this->*k.member)->push_luavalue(L, k.key);
 }
 
 void ko_Path::set_value_from_luatable(lua_State* L, int index) {
-    const auto all = fields();
     lua_pushnil(L);
     while (lua_next(L, index) != 0) {
         if (lua_type(L, -2) != LUA_TSTRING) {
@@ -27,11 +30,11 @@ void ko_Path::set_value_from_luatable(lua_State* L, int index) {
             return;
         }
         const char* key = lua_tostring(L, -2);
-        for (auto& [name, holder] : all) {
-            if (std::string(name) == key) {
-                holder->value = lua_type(L, -1) == LUA_TSTRING ? lua_tostring(L, -1) : "";
-                holder->is_set = true;
-            }
+        for (const key_member& k : keys()) {
+            if (std::strcmp(k.key.c_str(), key) != 0) continue;
+            field& holder = this->*k.member;
+            holder->value = lua_type(L, -1) == LUA_TSTRING ? lua_tostring(L, -1) : "";
+            holder->is_set = true;
         }
         lua_pop(L, 1);
     }

@@ -79,6 +79,11 @@ TEST_F(PathRecord, MissingPathLeavesEverythingAbsent) {
     EXPECT_EQ(record.read_path(root_ + "/Music.d/noext"), 0);
 }
 
+TEST_F(PathRecord, FileSystemFailuresAreThrown) {
+    const std::string too_long = root_ + "/" + std::string(300, 'n') + ".wav";
+    EXPECT_THROW(ko_Path{too_long}, fs::filesystem_error);
+}
+
 TEST_F(PathRecord, KeyedInterfaceIsTheBases) {
     ko_Path record(root_ + "/Music.d/noext");
     EXPECT_EQ(record.get_size(), 0);
@@ -164,6 +169,19 @@ TEST(RecordPool, ArraysByHandle) {
 }
 
 class SourceName : public HostTest {};
+
+// A path the file system cannot even look at fails the insertion with code 1;
+// nothing escapes and nothing is inserted.
+TEST_F(SourceName, InsertionSurvivesFileSystemFailures) {
+    TempDir dir;
+    MediaTrack* track = add_track();
+    const std::string too_long = dir / (std::string(300, 'n') + ".wav");
+    EXPECT_EQ(ko_api::mediaItem::InsertMediaTrackItemSecond(track, too_long.c_str(), 0, 1.0), nullptr);
+    EXPECT_EQ(code(), 1);
+    EXPECT_EQ(CountMediaItems(nullptr), 0);
+    EXPECT_EQ(ko_api::mediaItem::InsertMediaOutItem(nullptr, too_long.c_str()), nullptr);
+    EXPECT_EQ(code(), 1);
+}
 
 TEST_F(SourceName, WithAndWithoutExtension) {
     TempDir dir;
