@@ -12,16 +12,11 @@
 #include "host/entry.h"
 #include "host/reaper_api.h"
 #include "sim/reaper_sim.h"
+#include "sim/reaper_sim_helpers.h"
 
 namespace {
 
-template <class Fn>
-Fn host(const char* name) {
-    void* address = sim_get_func(name);
-    Fn fn = nullptr;
-    std::memcpy(&fn, &address, sizeof fn);
-    return fn;
-}
+using ko_sim_helpers::host;
 
 std::string tone_file() {
     static const std::string path = [] {

@@ -25,7 +25,13 @@ bool Stricmp(const char* lhs, const char* rhs) {
 }
 
 namespace {
-double scale(int digits) { return static_cast<double>(static_cast<int>(std::pow(10.0, digits))); }
+// 10 to the power digits: 1, 10, ... 1000000000 for 0 to 9 digits. Beyond
+// that range the power itself is used, so -1 rounds to tens and large counts
+// neither overflow nor divide by zero.
+double scale(int digits) {
+    if (digits >= 0 && digits <= 9) return static_cast<double>(static_cast<int>(std::pow(10.0, digits)));
+    return std::pow(10.0, std::clamp(digits, -300, 300));
+}
 }  // namespace
 
 double round(double x, int digits) {

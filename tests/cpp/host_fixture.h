@@ -15,6 +15,7 @@
 #include "host/entry.h"
 #include "host/reaper_api.h"
 #include "sim/reaper_sim.h"
+#include "sim/reaper_sim_helpers.h"
 #include "support/bridge.h"
 
 namespace ko_test {
@@ -74,34 +75,9 @@ protected:
     static int code() { return Bridge_IF::get_errorCode(); }
 };
 
-// A host function the extension does not bind, straight from the test host.
-template <class Fn>
-Fn host(const char* name) {
-    void* address = sim_get_func(name);
-    Fn fn = nullptr;
-    std::memcpy(&fn, &address, sizeof fn);
-    return fn;
-}
-
-// Appends a track to the active project and returns it.
-inline MediaTrack* add_track() {
-    const int count = host<int (*)(ReaProject*)>("CountTracks")(nullptr);
-    host<void (*)(int, bool)>("InsertTrackAtIndex")(count, true);
-    return GetTrack(nullptr, count);
-}
-
-// An item at pos seconds, len long, playing file (none when null).
-inline MediaItem* add_item(MediaTrack* track, double pos, double len, const char* file = nullptr) {
-    MediaItem* item = AddMediaItemToTrack(track);
-    SetMediaItemInfo_Value(item, "D_POSITION", pos);
-    SetMediaItemInfo_Value(item, "D_LENGTH", len);
-    if (file != nullptr) {
-        MediaItem_Take* take = AddTakeToMediaItem(item);
-        PCM_source* source = host<PCM_source* (*)(const char*)>("PCM_Source_CreateFromFile")(file);
-        host<bool (*)(MediaItem_Take*, PCM_source*)>("SetMediaItemTake_Source")(take, source);
-    }
-    return item;
-}
+using ko_sim_helpers::add_item;
+using ko_sim_helpers::add_track;
+using ko_sim_helpers::host;
 
 inline void set_take_name(MediaItem* item, const char* name) {
     std::string copy(name);

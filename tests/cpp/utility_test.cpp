@@ -57,6 +57,10 @@ TEST(Utility, Rounding) {
         EXPECT_EQ(ko_utility::round(c.x, c.digits), c.round) << c.x;
         EXPECT_EQ(ko_utility::round_up(c.x, c.digits), c.up) << c.x;
     }
+    // outside 0 to 9 digits: still a power of ten, never a division by zero
+    EXPECT_EQ(ko_utility::round(1234.5, -1), 1230.0);
+    EXPECT_EQ(ko_utility::round(0.5, 12), 0.5);
+    EXPECT_FALSE(std::isnan(ko_utility::round(1.0, -1000)));
 }
 
 TEST(Utility, Decibels) {
