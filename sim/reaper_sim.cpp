@@ -71,39 +71,39 @@ private:
 
 std::string type_of(int format) {
     switch (format & SF_FORMAT_TYPEMASK) {
-    case SF_FORMAT_WAV:
-    case SF_FORMAT_WAVEX:
-    case SF_FORMAT_RF64:
-        return "WAVE";
-    case SF_FORMAT_AIFF:
-        return "AIFF";
-    case SF_FORMAT_FLAC:
-        return "FLAC";
-    case SF_FORMAT_OGG:
-        return (format & SF_FORMAT_SUBMASK) == SF_FORMAT_OPUS ? "OPUS" : "VORBIS";
-    case SF_FORMAT_MPEG:
-        return "MP3";
-    default:
-        return "UNKNOWN";
+        case SF_FORMAT_WAV:
+        case SF_FORMAT_WAVEX:
+        case SF_FORMAT_RF64:
+            return "WAVE";
+        case SF_FORMAT_AIFF:
+            return "AIFF";
+        case SF_FORMAT_FLAC:
+            return "FLAC";
+        case SF_FORMAT_OGG:
+            return (format & SF_FORMAT_SUBMASK) == SF_FORMAT_OPUS ? "OPUS" : "VORBIS";
+        case SF_FORMAT_MPEG:
+            return "MP3";
+        default:
+            return "UNKNOWN";
     }
 }
 
 int bits_of(int format) {
     switch (format & SF_FORMAT_SUBMASK) {
-    case SF_FORMAT_PCM_S8:
-    case SF_FORMAT_PCM_U8:
-        return 8;
-    case SF_FORMAT_PCM_16:
-        return 16;
-    case SF_FORMAT_PCM_24:
-        return 24;
-    case SF_FORMAT_PCM_32:
-    case SF_FORMAT_FLOAT:
-        return 32;
-    case SF_FORMAT_DOUBLE:
-        return 64;
-    default:
-        return 0;
+        case SF_FORMAT_PCM_S8:
+        case SF_FORMAT_PCM_U8:
+            return 8;
+        case SF_FORMAT_PCM_16:
+            return 16;
+        case SF_FORMAT_PCM_24:
+            return 24;
+        case SF_FORMAT_PCM_32:
+        case SF_FORMAT_FLOAT:
+            return 32;
+        case SF_FORMAT_DOUBLE:
+            return 64;
+        default:
+            return 0;
     }
 }
 
@@ -167,17 +167,28 @@ struct ParamName {
     Kind kind;
 };
 constexpr ParamName k_item_params[] = {
-    {"D_POSITION", I_POSITION, REAL},       {"D_LENGTH", I_LENGTH, REAL},
-    {"D_FADEINLEN", I_FADEINLEN, REAL},     {"D_FADEOUTLEN", I_FADEOUTLEN, REAL},
-    {"C_FADEINSHAPE", I_FADEINSHAPE, WHOLE}, {"C_FADEOUTSHAPE", I_FADEOUTSHAPE, WHOLE},
-    {"D_VOL", I_VOL, REAL},                 {"B_MUTE", I_MUTE, FLAG},
-    {"B_MUTE_ACTUAL", I_MUTE_ACTUAL, FLAG}, {"B_LOOPSRC", I_LOOPSRC, FLAG},
-    {"C_LOCK", I_LOCK, WHOLE},              {"D_SNAPOFFSET", I_SNAPOFFSET, REAL},
+    {"D_POSITION", I_POSITION, REAL},
+    {"D_LENGTH", I_LENGTH, REAL},
+    {"D_FADEINLEN", I_FADEINLEN, REAL},
+    {"D_FADEOUTLEN", I_FADEOUTLEN, REAL},
+    {"C_FADEINSHAPE", I_FADEINSHAPE, WHOLE},
+    {"C_FADEOUTSHAPE", I_FADEOUTSHAPE, WHOLE},
+    {"D_VOL", I_VOL, REAL},
+    {"B_MUTE", I_MUTE, FLAG},
+    {"B_MUTE_ACTUAL", I_MUTE_ACTUAL, FLAG},
+    {"B_LOOPSRC", I_LOOPSRC, FLAG},
+    {"C_LOCK", I_LOCK, WHOLE},
+    {"D_SNAPOFFSET", I_SNAPOFFSET, REAL},
 };
 constexpr ParamName k_take_params[] = {
-    {"D_STARTOFFS", T_STARTOFFS, REAL}, {"D_VOL", T_VOL, REAL},          {"D_PAN", T_PAN, REAL},
-    {"D_PLAYRATE", T_PLAYRATE, REAL},   {"D_PITCH", T_PITCH, REAL},      {"B_PPITCH", T_PPITCH, FLAG},
-    {"I_CHANMODE", T_CHANMODE, WHOLE},  {"I_PITCHMODE", T_PITCHMODE, WHOLE},
+    {"D_STARTOFFS", T_STARTOFFS, REAL},
+    {"D_VOL", T_VOL, REAL},
+    {"D_PAN", T_PAN, REAL},
+    {"D_PLAYRATE", T_PLAYRATE, REAL},
+    {"D_PITCH", T_PITCH, REAL},
+    {"B_PPITCH", T_PPITCH, FLAG},
+    {"I_CHANMODE", T_CHANMODE, WHOLE},
+    {"I_PITCHMODE", T_PITCHMODE, WHOLE},
 };
 
 template <size_t N>
@@ -191,12 +202,12 @@ const ParamName* find_param(const ParamName (&table)[N], const char* name) {
 
 double keep(Kind kind, double v) {
     switch (kind) {
-    case WHOLE:
-        return std::isfinite(v) ? std::trunc(v) : 0.0;
-    case FLAG:
-        return v != 0.0 ? 1.0 : 0.0;
-    default:
-        return v;
+        case WHOLE:
+            return std::isfinite(v) ? std::trunc(v) : 0.0;
+        case FLAG:
+            return v != 0.0 ? 1.0 : 0.0;
+        default:
+            return v;
     }
 }
 
@@ -273,9 +284,8 @@ void invalidate_selection(Project* proj) {
 
 void sort_track(Track* tr) {
     if (tr->sorted) return;
-    std::stable_sort(tr->items.begin(), tr->items.end(), [](const auto& a, const auto& b) {
-        return a->p[I_POSITION] < b->p[I_POSITION];
-    });
+    std::stable_sort(tr->items.begin(), tr->items.end(),
+                     [](const auto& a, const auto& b) { return a->p[I_POSITION] < b->p[I_POSITION]; });
     tr->sorted = true;
 }
 
@@ -561,7 +571,9 @@ MediaItem_Take* GetTake(MediaItem* item, int takeidx) {
     return handle<MediaItem_Take>(it->takes[static_cast<size_t>(takeidx)].get());
 }
 
-MediaItem_Take* GetActiveTake(MediaItem* item) { return handle<MediaItem_Take>(active_take(item_of(item))); }
+MediaItem_Take* GetActiveTake(MediaItem* item) {
+    return handle<MediaItem_Take>(active_take(item_of(item)));
+}
 
 void SetActiveTake(MediaItem_Take* take) {
     Take* tk = take_of(take);
@@ -660,8 +672,7 @@ bool SetMediaItemTakeInfo_Value(MediaItem_Take* take, const char* parmname, doub
 
 constexpr size_t k_string_room = 4096;  // what "stringNeedBig" callers get at most
 
-bool GetSetMediaItemTakeInfo_String(MediaItem_Take* tk, const char* parmname, char* stringNeedBig,
-                                    bool setNewValue) {
+bool GetSetMediaItemTakeInfo_String(MediaItem_Take* tk, const char* parmname, char* stringNeedBig, bool setNewValue) {
     Take* take = take_of(tk);
     if (take == nullptr || parmname == nullptr || stringNeedBig == nullptr) return false;
     if (std::strcmp(parmname, "P_NAME") != 0) return false;
@@ -729,8 +740,12 @@ void GetMediaSourceFileName(PCM_source* source, char* filenamebuf, int filenameb
     std::snprintf(filenamebuf, static_cast<size_t>(filenamebuf_sz), "%s", name ? name : "");
 }
 
-int GetMediaSourceSampleRate(PCM_source* source) { return source ? int(source->GetSampleRate()) : 0; }
-int GetMediaSourceNumChannels(PCM_source* source) { return source ? source->GetNumChannels() : 0; }
+int GetMediaSourceSampleRate(PCM_source* source) {
+    return source ? int(source->GetSampleRate()) : 0;
+}
+int GetMediaSourceNumChannels(PCM_source* source) {
+    return source ? source->GetNumChannels() : 0;
+}
 double GetMediaSourceLength(PCM_source* source, bool* lengthIsQNOut) {
     if (lengthIsQNOut != nullptr) *lengthIsQNOut = false;
     return source ? source->GetLength() : 0.0;
@@ -741,7 +756,9 @@ PCM_source* PCM_Source_CreateFromFile(const char* filename) {
     return audio ? new Source(std::move(audio)) : nullptr;
 }
 
-void PCM_Source_Destroy(PCM_source* src) { delete src; }
+void PCM_Source_Destroy(PCM_source* src) {
+    delete src;
+}
 
 MediaItem* AddMediaItemToTrack(MediaTrack* tr) {
     Track* t = track_of(tr);
@@ -815,16 +832,22 @@ double GetCursorPositionEx(ReaProject* proj) {
     Project* p = project_of(proj);
     return p ? p->cursor : 0.0;
 }
-double GetCursorPosition() { return GetCursorPositionEx(nullptr); }
+double GetCursorPosition() {
+    return GetCursorPositionEx(nullptr);
+}
 
 double GetPlayPositionEx(ReaProject* proj) {
     Project* p = project_of(proj);
     if (p == nullptr) return 0.0;
     return (world().play_state & 1) && p == active() ? world().play_position : p->cursor;
 }
-double GetPlayPosition() { return GetPlayPositionEx(nullptr); }
+double GetPlayPosition() {
+    return GetPlayPositionEx(nullptr);
+}
 
-int GetPlayState() { return world().play_state; }
+int GetPlayState() {
+    return world().play_state;
+}
 
 void SetEditCurPos2(ReaProject* proj, double time, bool moveview, bool seekplay) {
     (void)moveview;
@@ -834,7 +857,9 @@ void SetEditCurPos2(ReaProject* proj, double time, bool moveview, bool seekplay)
     if (seekplay && (world().play_state & 1) && p == active()) world().play_position = p->cursor;
 }
 
-void SetEditCurPos(double time, bool moveview, bool seekplay) { SetEditCurPos2(nullptr, time, moveview, seekplay); }
+void SetEditCurPos(double time, bool moveview, bool seekplay) {
+    SetEditCurPos2(nullptr, time, moveview, seekplay);
+}
 
 void CSurf_GoEnd() {
     Project* p = active();
@@ -922,7 +947,9 @@ int GetMediaItemTake_Peaks(MediaItem_Take* take, double peakrate, double startti
     return n;  // points delivered, output mode 0, no extra data
 }
 
-void UpdateArrange() { ++world().update_arrange; }
+void UpdateArrange() {
+    ++world().update_arrange;
+}
 
 int ShowMessageBox(const char* msg, const char* title, int type) {
     (void)msg;
@@ -1010,8 +1037,7 @@ const std::vector<Entry>& functions() {
         SIM_FN(IsTrackSelected, "track"),
         SIM_FN(SetOnlyTrackSelected, "track"),
         SIM_FN(InsertMedia, "file,mode"),
-        SIM_FN(GetMediaItemTake_Peaks,
-               "take,peakrate,starttime,numchannels,numsamplesperchannel,want_extra_type,buf"),
+        SIM_FN(GetMediaItemTake_Peaks, "take,peakrate,starttime,numchannels,numsamplesperchannel,want_extra_type,buf"),
         SIM_FN(TimeMap_curFrameRate, "proj,dropFrameOut"),
         SIM_FN(GetPlayState, ""),
         SIM_FN(GetPlayPositionEx, "proj"),
@@ -1037,7 +1063,9 @@ const std::unordered_map<std::string, const Entry*>& function_index() {
     return index;
 }
 
-int host_register(const char* name, void* infostruct) { return plugin_register(name, infostruct); }
+int host_register(const char* name, void* infostruct) {
+    return plugin_register(name, infostruct);
+}
 
 void* host_get_func(const char* name) {
     if (name == nullptr || world().hidden_functions.count(name)) return nullptr;
@@ -1054,12 +1082,9 @@ int write_tone(const char* path, const char* format, int rate, int channels, dou
         return 0;
     }
     static const std::map<std::string, int> formats = {
-        {"wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16},
-        {"wav24", SF_FORMAT_WAV | SF_FORMAT_PCM_24},
-        {"wavf", SF_FORMAT_WAV | SF_FORMAT_FLOAT},
-        {"flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
-        {"ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS},
-        {"mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III},
+        {"wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16}, {"wav24", SF_FORMAT_WAV | SF_FORMAT_PCM_24},
+        {"wavf", SF_FORMAT_WAV | SF_FORMAT_FLOAT}, {"flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
+        {"ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS}, {"mp3", SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III},
     };
     auto f = formats.find(format);
     if (f == formats.end()) return 0;
@@ -1101,9 +1126,13 @@ reaper_plugin_info_t* sim_plugin_info(void) {
     return &rec;
 }
 
-void* sim_get_func(const char* name) { return host_get_func(name); }
+void* sim_get_func(const char* name) {
+    return host_get_func(name);
+}
 
-void sim_reset(int clear_registry) { clear_world(clear_registry != 0); }
+void sim_reset(int clear_registry) {
+    clear_world(clear_registry != 0);
+}
 
 ReaProject* sim_project_add(void) {
     active();
@@ -1133,7 +1162,9 @@ int sim_project_activate(ReaProject* proj) {
     return 1;
 }
 
-ReaProject* sim_project_active(void) { return handle<ReaProject>(active()); }
+ReaProject* sim_project_active(void) {
+    return handle<ReaProject>(active());
+}
 
 int sim_project_count(void) {
     active();
@@ -1147,7 +1178,9 @@ int sim_set_frame_rate(ReaProject* proj, double fps) {
     return 1;
 }
 
-double sim_project_end(ReaProject* proj) { return GetProjectLength(proj); }
+double sim_project_end(ReaProject* proj) {
+    return GetProjectLength(proj);
+}
 
 int sim_set_transport(int state, double play_position) {
     if (state < 0 || state > 7 || !std::isfinite(play_position)) return 0;
@@ -1156,7 +1189,9 @@ int sim_set_transport(int state, double play_position) {
     return 1;
 }
 
-void sim_set_insert_moves_cursor(int on) { world().insert_moves_cursor = on != 0; }
+void sim_set_insert_moves_cursor(int on) {
+    world().insert_moves_cursor = on != 0;
+}
 
 int sim_refuse_param(const char* parmname, int on) {
     if (parmname == nullptr) return 0;
@@ -1168,10 +1203,18 @@ int sim_refuse_param(const char* parmname, int on) {
     return 1;
 }
 
-void sim_refuse_delete(int on) { world().refuse_delete = on != 0; }
-void sim_refuse_move(int on) { world().refuse_move = on != 0; }
-void sim_refuse_peaks(int on) { world().refuse_peaks = on != 0; }
-void sim_null_take_names(int on) { world().null_take_names = on != 0; }
+void sim_refuse_delete(int on) {
+    world().refuse_delete = on != 0;
+}
+void sim_refuse_move(int on) {
+    world().refuse_move = on != 0;
+}
+void sim_refuse_peaks(int on) {
+    world().refuse_peaks = on != 0;
+}
+void sim_null_take_names(int on) {
+    world().null_take_names = on != 0;
+}
 
 int sim_hide_function(const char* name, int hide) {
     if (name == nullptr) return 0;
@@ -1183,18 +1226,32 @@ int sim_hide_function(const char* name, int hide) {
     return 1;
 }
 
-int sim_update_arrange_count(void) { return world().update_arrange; }
-void sim_set_message_box_answer(int answer) { world().message_box_answer = answer; }
-int sim_message_box_count(void) { return world().message_boxes; }
-int sim_live_sources(void) { return g_live_sources; }
-int sim_item_count_all(void) { return int(world().items_live.size()); }
-int sim_delete_log_count(void) { return int(world().delete_log.size()); }
+int sim_update_arrange_count(void) {
+    return world().update_arrange;
+}
+void sim_set_message_box_answer(int answer) {
+    world().message_box_answer = answer;
+}
+int sim_message_box_count(void) {
+    return world().message_boxes;
+}
+int sim_live_sources(void) {
+    return g_live_sources;
+}
+int sim_item_count_all(void) {
+    return int(world().items_live.size());
+}
+int sim_delete_log_count(void) {
+    return int(world().delete_log.size());
+}
 int sim_delete_log_index(int i) {
     const auto& log = world().delete_log;
     return i >= 0 && i < int(log.size()) ? log[static_cast<size_t>(i)] : -1;
 }
 
-int sim_register_log_count(void) { return int(world().register_log.size()); }
+int sim_register_log_count(void) {
+    return int(world().register_log.size());
+}
 const char* sim_register_log_key(int i) {
     const auto& log = world().register_log;
     return i >= 0 && i < int(log.size()) ? log[static_cast<size_t>(i)].first.c_str() : nullptr;
@@ -1203,13 +1260,17 @@ void* sim_register_log_ptr(int i) {
     const auto& log = world().register_log;
     return i >= 0 && i < int(log.size()) ? log[static_cast<size_t>(i)].second : nullptr;
 }
-void sim_register_log_clear(void) { world().register_log.clear(); }
+void sim_register_log_clear(void) {
+    world().register_log.clear();
+}
 void* sim_registered(const char* key) {
     if (key == nullptr) return nullptr;
     auto found = world().registry.find(key);
     return found == world().registry.end() ? nullptr : found->second;
 }
-int sim_registered_count(void) { return int(world().registry.size()); }
+int sim_registered_count(void) {
+    return int(world().registry.size());
+}
 const char* sim_registered_key(int i) {
     const auto& reg = world().registry;
     if (i < 0 || i >= int(reg.size())) return nullptr;

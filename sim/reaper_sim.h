@@ -70,8 +70,8 @@ KO_SIM_API const char* sim_registered_key(int i);
 
 /* Writes a sine tone file. format: "wav", "wav24", "wavf", "flac", "ogg",
  * "mp3". */
-KO_SIM_API int sim_write_tone(const char* path, const char* format, int rate, int channels,
-                              double seconds, double freq, double amplitude);
+KO_SIM_API int sim_write_tone(const char* path, const char* format, int rate, int channels, double seconds, double freq,
+                              double amplitude);
 
 /* The host functions with REAPER-style definitions, for script runners:
  * name, native pointer, vararg adapter, and the definition (return type,

@@ -14,9 +14,9 @@
 //
 // A Lua error or a failed assertion ends the run with exit status 1.
 #include <dlfcn.h>
-#include <lua.hpp>
 #include <stdlib.h>
 #include <unistd.h>
+#include <lua.hpp>
 
 #include <cstdint>
 #include <cstdio>
@@ -146,64 +146,64 @@ int call_binding(lua_State* L) {
     for (int i = 0; i < b->count; ++i) {
         const bool absent = lua_isnoneornil(L, arg);
         switch (b->kinds[i]) {
-        case In::Int:
-            if (lua_isinteger(L, arg)) {
-                slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_tointeger(L, arg)));
-            } else {
-                const lua_Number n = luaL_checknumber(L, arg);
-                slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(n));
+            case In::Int:
+                if (lua_isinteger(L, arg)) {
+                    slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_tointeger(L, arg)));
+                } else {
+                    const lua_Number n = luaL_checknumber(L, arg);
+                    slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(n));
+                }
+                ++arg;
+                break;
+            case In::Bool:
+                slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_toboolean(L, arg) ? 1 : 0));
+                ++arg;
+                break;
+            case In::Double:
+                doubles[i] = luaL_checknumber(L, arg++);
+                slots[i] = &doubles[i];
+                break;
+            case In::Text:
+                slots[i] = (absent && b->optional[i]) ? nullptr : const_cast<char*>(luaL_checkstring(L, arg));
+                ++arg;
+                break;
+            case In::Pointer:
+                if (absent || (lua_type(L, arg) == LUA_TNUMBER && lua_tonumber(L, arg) == 0)) {
+                    slots[i] = nullptr;
+                } else if (lua_islightuserdata(L, arg)) {
+                    slots[i] = lua_touserdata(L, arg);
+                } else {
+                    return luaL_argerror(L, arg, "handle expected");
+                }
+                ++arg;
+                break;
+            case In::OutInt:
+                slots[i] = &ints[i];
+                break;
+            case In::OutDouble:
+                slots[i] = &doubles[i];
+                break;
+            case In::OutBool:
+                slots[i] = &bools[i];
+                break;
+            case In::OutText:
+                if (text_used == 4) return luaL_error(L, "%s: too many string results", b->name.c_str());
+                texts[text_used][0] = '\0';
+                slots[i] = texts[text_used++];
+                break;
+            case In::Size:
+                slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(k_out_string_size));
+                break;
+            case In::BigText: {
+                size_t len = 0;
+                const char* initial = lua_isstring(L, arg) ? lua_tolstring(L, arg, &len) : "";
+                if (len >= sizeof big) len = sizeof big - 1;
+                std::memcpy(big, initial, len);
+                big[len] = '\0';
+                slots[i] = big;
+                ++arg;
+                break;
             }
-            ++arg;
-            break;
-        case In::Bool:
-            slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(lua_toboolean(L, arg) ? 1 : 0));
-            ++arg;
-            break;
-        case In::Double:
-            doubles[i] = luaL_checknumber(L, arg++);
-            slots[i] = &doubles[i];
-            break;
-        case In::Text:
-            slots[i] = (absent && b->optional[i]) ? nullptr : const_cast<char*>(luaL_checkstring(L, arg));
-            ++arg;
-            break;
-        case In::Pointer:
-            if (absent || (lua_type(L, arg) == LUA_TNUMBER && lua_tonumber(L, arg) == 0)) {
-                slots[i] = nullptr;
-            } else if (lua_islightuserdata(L, arg)) {
-                slots[i] = lua_touserdata(L, arg);
-            } else {
-                return luaL_argerror(L, arg, "handle expected");
-            }
-            ++arg;
-            break;
-        case In::OutInt:
-            slots[i] = &ints[i];
-            break;
-        case In::OutDouble:
-            slots[i] = &doubles[i];
-            break;
-        case In::OutBool:
-            slots[i] = &bools[i];
-            break;
-        case In::OutText:
-            if (text_used == 4) return luaL_error(L, "%s: too many string results", b->name.c_str());
-            texts[text_used][0] = '\0';
-            slots[i] = texts[text_used++];
-            break;
-        case In::Size:
-            slots[i] = reinterpret_cast<void*>(static_cast<std::intptr_t>(k_out_string_size));
-            break;
-        case In::BigText: {
-            size_t len = 0;
-            const char* initial = lua_isstring(L, arg) ? lua_tolstring(L, arg, &len) : "";
-            if (len >= sizeof big) len = sizeof big - 1;
-            std::memcpy(big, initial, len);
-            big[len] = '\0';
-            slots[i] = big;
-            ++arg;
-            break;
-        }
         }
     }
     double result_double = 0.0;
@@ -212,57 +212,57 @@ int call_binding(lua_State* L) {
 
     int pushed = 1;
     switch (b->result) {
-    case Out::Void:
-        pushed = 0;
-        break;
-    case Out::Int:
-        lua_pushinteger(L, static_cast<int>(reinterpret_cast<std::intptr_t>(result)));
-        break;
-    case Out::Bool:
-        lua_pushboolean(L, (reinterpret_cast<std::uintptr_t>(result) & 0xff) != 0);
-        break;
-    case Out::Double:
-        lua_pushnumber(L, result_double);
-        break;
-    case Out::Text:
-        if (result != nullptr) {
-            lua_pushstring(L, static_cast<const char*>(result));
-        } else {
-            lua_pushnil(L);
-        }
-        break;
-    case Out::Pointer:
-        if (result != nullptr) {
-            lua_pushlightuserdata(L, result);
-        } else {
-            lua_pushnil(L);
-        }
-        break;
+        case Out::Void:
+            pushed = 0;
+            break;
+        case Out::Int:
+            lua_pushinteger(L, static_cast<int>(reinterpret_cast<std::intptr_t>(result)));
+            break;
+        case Out::Bool:
+            lua_pushboolean(L, (reinterpret_cast<std::uintptr_t>(result) & 0xff) != 0);
+            break;
+        case Out::Double:
+            lua_pushnumber(L, result_double);
+            break;
+        case Out::Text:
+            if (result != nullptr) {
+                lua_pushstring(L, static_cast<const char*>(result));
+            } else {
+                lua_pushnil(L);
+            }
+            break;
+        case Out::Pointer:
+            if (result != nullptr) {
+                lua_pushlightuserdata(L, result);
+            } else {
+                lua_pushnil(L);
+            }
+            break;
     }
     for (int i = 0; i < b->count; ++i) {
         switch (b->kinds[i]) {
-        case In::OutInt:
-            lua_pushinteger(L, ints[i]);
-            ++pushed;
-            break;
-        case In::OutDouble:
-            lua_pushnumber(L, doubles[i]);
-            ++pushed;
-            break;
-        case In::OutBool:
-            lua_pushboolean(L, bools[i]);
-            ++pushed;
-            break;
-        case In::OutText:
-            lua_pushstring(L, static_cast<const char*>(slots[i]));
-            ++pushed;
-            break;
-        case In::BigText:
-            lua_pushstring(L, big);
-            ++pushed;
-            break;
-        default:
-            break;
+            case In::OutInt:
+                lua_pushinteger(L, ints[i]);
+                ++pushed;
+                break;
+            case In::OutDouble:
+                lua_pushnumber(L, doubles[i]);
+                ++pushed;
+                break;
+            case In::OutBool:
+                lua_pushboolean(L, bools[i]);
+                ++pushed;
+                break;
+            case In::OutText:
+                lua_pushstring(L, static_cast<const char*>(slots[i]));
+                ++pushed;
+                break;
+            case In::BigText:
+                lua_pushstring(L, big);
+                ++pushed;
+                break;
+            default:
+                break;
         }
     }
     return pushed;
@@ -356,7 +356,9 @@ int sim_null_take_names_l(lua_State* L) {
     sim_null_take_names(lua_toboolean(L, 1));
     return 0;
 }
-int sim_add_project_l(lua_State* L) { return push_handle(L, sim_project_add()); }
+int sim_add_project_l(lua_State* L) {
+    return push_handle(L, sim_project_add());
+}
 int sim_close_project_l(lua_State* L) {
     lua_pushboolean(L, sim_project_close(static_cast<ReaProject*>(handle_arg(L, 1))));
     return 1;
@@ -365,7 +367,9 @@ int sim_activate_project_l(lua_State* L) {
     lua_pushboolean(L, sim_project_activate(static_cast<ReaProject*>(handle_arg(L, 1))));
     return 1;
 }
-int sim_active_project_l(lua_State* L) { return push_handle(L, sim_project_active()); }
+int sim_active_project_l(lua_State* L) {
+    return push_handle(L, sim_project_active());
+}
 int sim_set_frame_rate_l(lua_State* L) {
     lua_pushboolean(L, sim_set_frame_rate(static_cast<ReaProject*>(handle_arg(L, 1)), luaL_checknumber(L, 2)));
     return 1;
@@ -379,9 +383,9 @@ int sim_insert_moves_cursor_l(lua_State* L) {
     return 0;
 }
 int sim_write_tone_l(lua_State* L) {
-    const int ok = sim_write_tone(luaL_checkstring(L, 1), luaL_optstring(L, 2, "wav"), int(luaL_optinteger(L, 3, 44100)),
-                                  int(luaL_optinteger(L, 4, 2)), luaL_optnumber(L, 5, 1.0), luaL_optnumber(L, 6, 440.0),
-                                  luaL_optnumber(L, 7, 0.5));
+    const int ok = sim_write_tone(luaL_checkstring(L, 1), luaL_optstring(L, 2, "wav"),
+                                  int(luaL_optinteger(L, 3, 44100)), int(luaL_optinteger(L, 4, 2)),
+                                  luaL_optnumber(L, 5, 1.0), luaL_optnumber(L, 6, 440.0), luaL_optnumber(L, 7, 0.5));
     lua_pushboolean(L, ok);
     return 1;
 }

@@ -47,29 +47,26 @@ auto selected_track_media(ReaProject* projID, int selectTrackID, int trackItemID
 // Declares the five forms of a family: VERB + {MediaItem, Media, SelectedMedia,
 // TrackMedia, SelectedTrackMedia} + PROP. PARAMS is the parenthesised list of
 // trailing parameters, each preceded by a comma.
-#define KO_DECLARE_FORMS(R, VERB, PROP, PARAMS)                                                          \
-    KO_EXPORT R VERB##MediaItem##PROP(MediaItem* item KO_LIST PARAMS) noexcept;                          \
-    KO_EXPORT R VERB##Media##PROP(ReaProject* projID, int itemID KO_LIST PARAMS) noexcept;               \
-    KO_EXPORT R VERB##SelectedMedia##PROP(ReaProject* projID, int selectItemID KO_LIST PARAMS) noexcept; \
-    KO_EXPORT R VERB##TrackMedia##PROP(ReaProject* projID, int trackID, int trackItemID KO_LIST PARAMS)  \
-        noexcept;                                                                                        \
-    KO_EXPORT R VERB##SelectedTrackMedia##PROP(ReaProject* projID, int selectTrackID,                    \
+#define KO_DECLARE_FORMS(R, VERB, PROP, PARAMS)                                                                   \
+    KO_EXPORT R VERB##MediaItem##PROP(MediaItem* item KO_LIST PARAMS) noexcept;                                   \
+    KO_EXPORT R VERB##Media##PROP(ReaProject* projID, int itemID KO_LIST PARAMS) noexcept;                        \
+    KO_EXPORT R VERB##SelectedMedia##PROP(ReaProject* projID, int selectItemID KO_LIST PARAMS) noexcept;          \
+    KO_EXPORT R VERB##TrackMedia##PROP(ReaProject* projID, int trackID, int trackItemID KO_LIST PARAMS) noexcept; \
+    KO_EXPORT R VERB##SelectedTrackMedia##PROP(ReaProject* projID, int selectTrackID,                             \
                                                int trackItemID KO_LIST PARAMS) noexcept;
 
 // Defines the four forms that find the item and delegate to the Item form.
 // ARGS names the trailing parameters, each preceded by a comma.
-#define KO_DEFINE_FORMS(R, VERB, PROP, PARAMS, ARGS)                                                       \
-    R VERB##Media##PROP(ReaProject* projID, int itemID KO_LIST PARAMS) noexcept {                          \
-        return address::media<&VERB##MediaItem##PROP>(projID, itemID KO_LIST ARGS);                       \
-    }                                                                                                      \
-    R VERB##SelectedMedia##PROP(ReaProject* projID, int selectItemID KO_LIST PARAMS) noexcept {            \
-        return address::selected_media<&VERB##MediaItem##PROP>(projID, selectItemID KO_LIST ARGS);         \
-    }                                                                                                      \
-    R VERB##TrackMedia##PROP(ReaProject* projID, int trackID, int trackItemID KO_LIST PARAMS) noexcept {   \
-        return address::track_media<&VERB##MediaItem##PROP>(projID, trackID, trackItemID KO_LIST ARGS);    \
-    }                                                                                                      \
-    R VERB##SelectedTrackMedia##PROP(ReaProject* projID, int selectTrackID,                                \
-                                     int trackItemID KO_LIST PARAMS) noexcept {                            \
-        return address::selected_track_media<&VERB##MediaItem##PROP>(projID, selectTrackID,                \
-                                                                     trackItemID KO_LIST ARGS);            \
+#define KO_DEFINE_FORMS(R, VERB, PROP, PARAMS, ARGS)                                                                   \
+    R VERB##Media##PROP(ReaProject* projID, int itemID KO_LIST PARAMS) noexcept {                                      \
+        return address::media<&VERB##MediaItem##PROP>(projID, itemID KO_LIST ARGS);                                    \
+    }                                                                                                                  \
+    R VERB##SelectedMedia##PROP(ReaProject* projID, int selectItemID KO_LIST PARAMS) noexcept {                        \
+        return address::selected_media<&VERB##MediaItem##PROP>(projID, selectItemID KO_LIST ARGS);                     \
+    }                                                                                                                  \
+    R VERB##TrackMedia##PROP(ReaProject* projID, int trackID, int trackItemID KO_LIST PARAMS) noexcept {               \
+        return address::track_media<&VERB##MediaItem##PROP>(projID, trackID, trackItemID KO_LIST ARGS);                \
+    }                                                                                                                  \
+    R VERB##SelectedTrackMedia##PROP(ReaProject* projID, int selectTrackID, int trackItemID KO_LIST PARAMS) noexcept { \
+        return address::selected_track_media<&VERB##MediaItem##PROP>(projID, selectTrackID, trackItemID KO_LIST ARGS); \
     }

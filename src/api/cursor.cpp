@@ -63,8 +63,11 @@ KO_VARARG(cursol, SetPlayCursorPositionFrame)
 
 std::vector<ko_host::catalogue_row> ko_host::rows::cursor() {
     return {
-        KO_ROW(cursol, GetPlayCursorPosition, "void", "ReaProject*,double*", "projID,posOut", "Get playcursol position"),
-        KO_ROW(cursol, SetPlayCursorPosition, "void", "ReaProject*,int,double,double*", "projID,startEndType,setPos,posOut", "Set playcursol position 0:start 1:end"),
-        KO_ROW(cursol, SetPlayCursorPositionFrame, "void", "ReaProject*,int,int,int*", "projID,startEndType,setFrame,posFrameOut", "Set playcursol position Frame 0:start 1:end"),
+        KO_ROW(cursol, GetPlayCursorPosition, "void", "ReaProject*,double*", "projID,posOut",
+               "Get playcursol position"),
+        KO_ROW(cursol, SetPlayCursorPosition, "void", "ReaProject*,int,double,double*",
+               "projID,startEndType,setPos,posOut", "Set playcursol position 0:start 1:end"),
+        KO_ROW(cursol, SetPlayCursorPositionFrame, "void", "ReaProject*,int,int,int*",
+               "projID,startEndType,setFrame,posFrameOut", "Set playcursol position Frame 0:start 1:end"),
     };
 }

@@ -29,7 +29,9 @@ bool delete_scope(Count count, At at) {
 bool delete_track_scope(MediaTrack* track) {
     valid_track(track);
     return delete_scope([&] { return CountTrackMediaItems(track); },
-                        [&](int i) { return doomed{track, GetTrackMediaItem(track, i)}; });
+                        [&](int i) {
+                            return doomed{track, GetTrackMediaItem(track, i)};
+                        });
 }
 }  // namespace
 
@@ -84,12 +86,16 @@ std::vector<ko_host::catalogue_row> ko_host::rows::deletion() {
     return {
         KO_ROW(mediaItem, DeleteMediaItem, "void", "MediaItem*", "item", "Delete Media "),
         KO_ROW(mediaItem, DeleteMedia, "void", "ReaProject*,int", "projID,itemID", "Delete Media "),
-        KO_ROW(mediaItem, DeleteSelectedMedia, "void", "ReaProject*,int", "projID,selectItemID", "Delete Select Media "),
-        KO_ROW(mediaItem, DeleteTrackMedia, "void", "ReaProject*,int,int", "projID,trackID,trackItemID", "Delete Track Media "),
-        KO_ROW(mediaItem, DeleteSelectedTrackMedia, "void", "ReaProject*,int,int", "projID,selectTrackID,trackItemID", "Delete Select Track Media "),
+        KO_ROW(mediaItem, DeleteSelectedMedia, "void", "ReaProject*,int", "projID,selectItemID",
+               "Delete Select Media "),
+        KO_ROW(mediaItem, DeleteTrackMedia, "void", "ReaProject*,int,int", "projID,trackID,trackItemID",
+               "Delete Track Media "),
+        KO_ROW(mediaItem, DeleteSelectedTrackMedia, "void", "ReaProject*,int,int", "projID,selectTrackID,trackItemID",
+               "Delete Select Track Media "),
         KO_ROW(mediaItem, DeleteAllMedia, "void", "ReaProject*", "projID", "Delete All Media "),
         KO_ROW(mediaItem, DeleteAllSelectedMedia, "void", "ReaProject*", "projID", "Delete Select All Media "),
         KO_ROW(mediaItem, DeleteAllTrackMedia, "void", "ReaProject*,int", "projID,trackID", "Delete Track All Media "),
-        KO_ROW(mediaItem, DeleteAllSelectedTrackMedia, "void", "ReaProject*,int", "projID,selectTrackID", "Delete Select Track All Media "),
+        KO_ROW(mediaItem, DeleteAllSelectedTrackMedia, "void", "ReaProject*,int", "projID,selectTrackID",
+               "Delete Select Track All Media "),
     };
 }

@@ -12,7 +12,9 @@
 namespace ko_error {
 
 // Throws the code to the operation's handler.
-[[noreturn]] inline void fail(ko_errorCode code) { throw CommonExeption(code); }
+[[noreturn]] inline void fail(ko_errorCode code) {
+    throw CommonExeption(code);
+}
 
 inline void require(bool ok, ko_errorCode code) {
     if (!ok) fail(code);
@@ -55,7 +57,9 @@ inline MediaTrack* valid_track(MediaTrack* track) {
 
 // Native callers may pass null where text or a place to write is expected:
 // null text reads as the empty text, and a null out-pointer is not written.
-inline const char* text(const char* s) { return s != nullptr ? s : ""; }
+inline const char* text(const char* s) {
+    return s != nullptr ? s : "";
+}
 
 template <class T, class V>
 void put(T* out, V value) {

@@ -5,8 +5,7 @@
 
 namespace ko_api::mediaItem {
 
-bool GetMediaItemFade(MediaItem* item, int* inTypeOut, double* inLenOut, int* outTypeOut,
-                      double* outLenOut) noexcept {
+bool GetMediaItemFade(MediaItem* item, int* inTypeOut, double* inLenOut, int* outTypeOut, double* outLenOut) noexcept {
     return ko_error::guarded(false, [&] {
         valid_item(item);
         const double in_length = ko_utility::round(GetMediaItemInfo_Value(item, "D_FADEINLEN"), 2);
@@ -45,15 +44,26 @@ KO_VARARG_FORMS(Set, Fade)
 
 std::vector<ko_host::catalogue_row> ko_host::rows::fades() {
     return {
-        KO_ROW(mediaItem, GetMediaItemFade, "void", "MediaItem*,int*,double*,int*,double*", "item,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Media Item Fade"),
-        KO_ROW(mediaItem, GetMediaFade, "void", "ReaProject*,int,int*,double*,int*,double*", "projID,itemID,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Media Fade"),
-        KO_ROW(mediaItem, GetSelectedMediaFade, "void", "ReaProject*,int,int*,double*,int*,double*", "projID,selectItemID,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Select Media Fade"),
-        KO_ROW(mediaItem, GetTrackMediaFade, "void", "ReaProject*,int,int,int*,double*,int*,double*", "projID,trackID,trackItemID,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Track Media Fade"),
-        KO_ROW(mediaItem, GetSelectedTrackMediaFade, "void", "ReaProject*,int,int,int*,double*,int*,double*", "projID,selectTrackID,trackItemID,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Select Track Media Fade"),
-        KO_ROW(mediaItem, SetMediaItemFade, "void", "MediaItem*,int,double,int,double", "item,inType,inLen,outType,outLen", "Set Media Item Fade"),
-        KO_ROW(mediaItem, SetMediaFade, "void", "ReaProject*,int,int,double,int,double", "projID,itemID,inType,inLen,outType,outLen", "Set Media Fade"),
-        KO_ROW(mediaItem, SetSelectedMediaFade, "void", "ReaProject*,int,int,double,int,double", "projID,selectItemID,inType,inLen,outType,outLen", "Set Select Media Fade"),
-        KO_ROW(mediaItem, SetTrackMediaFade, "void", "ReaProject*,int,int,int,double,int,double", "projID,trackID,trackItemID,inType,inLen,outType,outLen", "Set Track Media Fade"),
-        KO_ROW(mediaItem, SetSelectedTrackMediaFade, "void", "ReaProject*,int,int,int,double,int,double", "projID,selectTrackID,trackItemID,inType,inLen,outType,outLen", "Set Select Track Media Fade"),
+        KO_ROW(mediaItem, GetMediaItemFade, "void", "MediaItem*,int*,double*,int*,double*",
+               "item,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Media Item Fade"),
+        KO_ROW(mediaItem, GetMediaFade, "void", "ReaProject*,int,int*,double*,int*,double*",
+               "projID,itemID,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Media Fade"),
+        KO_ROW(mediaItem, GetSelectedMediaFade, "void", "ReaProject*,int,int*,double*,int*,double*",
+               "projID,selectItemID,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Select Media Fade"),
+        KO_ROW(mediaItem, GetTrackMediaFade, "void", "ReaProject*,int,int,int*,double*,int*,double*",
+               "projID,trackID,trackItemID,inTypeOut,inLenOut,outTypeOut,outLenOut", "Get Track Media Fade"),
+        KO_ROW(mediaItem, GetSelectedTrackMediaFade, "void", "ReaProject*,int,int,int*,double*,int*,double*",
+               "projID,selectTrackID,trackItemID,inTypeOut,inLenOut,outTypeOut,outLenOut",
+               "Get Select Track Media Fade"),
+        KO_ROW(mediaItem, SetMediaItemFade, "void", "MediaItem*,int,double,int,double",
+               "item,inType,inLen,outType,outLen", "Set Media Item Fade"),
+        KO_ROW(mediaItem, SetMediaFade, "void", "ReaProject*,int,int,double,int,double",
+               "projID,itemID,inType,inLen,outType,outLen", "Set Media Fade"),
+        KO_ROW(mediaItem, SetSelectedMediaFade, "void", "ReaProject*,int,int,double,int,double",
+               "projID,selectItemID,inType,inLen,outType,outLen", "Set Select Media Fade"),
+        KO_ROW(mediaItem, SetTrackMediaFade, "void", "ReaProject*,int,int,int,double,int,double",
+               "projID,trackID,trackItemID,inType,inLen,outType,outLen", "Set Track Media Fade"),
+        KO_ROW(mediaItem, SetSelectedTrackMediaFade, "void", "ReaProject*,int,int,int,double,int,double",
+               "projID,selectTrackID,trackItemID,inType,inLen,outType,outLen", "Set Select Track Media Fade"),
     };
 }

@@ -90,8 +90,7 @@ MediaItem* InsertMediaTrackItemSecond(MediaTrack* track, const char* filePath, i
     });
 }
 
-MediaItem* InsertMediaTrackItemFrame(MediaTrack* track, const char* filePath, int startEndType,
-                                     int setFrame) noexcept {
+MediaItem* InsertMediaTrackItemFrame(MediaTrack* track, const char* filePath, int startEndType, int setFrame) noexcept {
     return insert_on_track(track, filePath, [&](ReaProject* project) {
         int frame = 0;
         cursol::SetPlayCursorPositionFrame(project, startEndType, setFrame, &frame);
@@ -162,12 +161,20 @@ KO_VARARG(mediaItem, InsertMediaSelectedTrackIdFrame)
 
 std::vector<ko_host::catalogue_row> ko_host::rows::insertion() {
     return {
-        KO_ROW(mediaItem, InsertMediaOutItem, "MediaItem*", "ReaProject*,const char*", "projID,filePath", "Insert Media Out Item "),
-        KO_ROW(mediaItem, InsertMediaTrackItemSecond, "MediaItem*", "MediaTrack*,const char*,int,double", "track,filePath,startEndType,setSecond", "Insert Media Second Track Item Out Item "),
-        KO_ROW(mediaItem, InsertMediaTrackIdSecond, "MediaItem*", "ReaProject*,int,const char*,int,double", "projID,trackID,filePath,startEndType,setSecond", "Insert Media Second Track Id Out Item "),
-        KO_ROW(mediaItem, InsertMediaSelectedTrackIdSecond, "MediaItem*", "ReaProject*,int,const char*,int,double", "projID,selectTrackID,filePath,startEndType,setSecond", "Insert Media Second Select Track Id Out Item "),
-        KO_ROW(mediaItem, InsertMediaTrackItemFrame, "MediaItem*", "MediaTrack*,const char*,int,int", "track, filePath, startEndType, setFrame", "Insert Media Frame Track Item Out Item "),
-        KO_ROW(mediaItem, InsertMediaTrackIdFrame, "MediaItem*", "ReaProject*,int,const char*,int,int", "projID,trackID, filePath, startEndType, setFrame", "Insert Media Frame Track Id Out Item "),
-        KO_ROW(mediaItem, InsertMediaSelectedTrackIdFrame, "MediaItem*", "ReaProject*,int,const char*,int,int", "projID,selectTrackID, filePath, startEndType, setFrame", "Insert Media Frame Select Track Id Out Item "),
+        KO_ROW(mediaItem, InsertMediaOutItem, "MediaItem*", "ReaProject*,const char*", "projID,filePath",
+               "Insert Media Out Item "),
+        KO_ROW(mediaItem, InsertMediaTrackItemSecond, "MediaItem*", "MediaTrack*,const char*,int,double",
+               "track,filePath,startEndType,setSecond", "Insert Media Second Track Item Out Item "),
+        KO_ROW(mediaItem, InsertMediaTrackIdSecond, "MediaItem*", "ReaProject*,int,const char*,int,double",
+               "projID,trackID,filePath,startEndType,setSecond", "Insert Media Second Track Id Out Item "),
+        KO_ROW(mediaItem, InsertMediaSelectedTrackIdSecond, "MediaItem*", "ReaProject*,int,const char*,int,double",
+               "projID,selectTrackID,filePath,startEndType,setSecond", "Insert Media Second Select Track Id Out Item "),
+        KO_ROW(mediaItem, InsertMediaTrackItemFrame, "MediaItem*", "MediaTrack*,const char*,int,int",
+               "track, filePath, startEndType, setFrame", "Insert Media Frame Track Item Out Item "),
+        KO_ROW(mediaItem, InsertMediaTrackIdFrame, "MediaItem*", "ReaProject*,int,const char*,int,int",
+               "projID,trackID, filePath, startEndType, setFrame", "Insert Media Frame Track Id Out Item "),
+        KO_ROW(mediaItem, InsertMediaSelectedTrackIdFrame, "MediaItem*", "ReaProject*,int,const char*,int,int",
+               "projID,selectTrackID, filePath, startEndType, setFrame",
+               "Insert Media Frame Select Track Id Out Item "),
     };
 }

@@ -76,8 +76,8 @@ KO_DECLARE_FORMS(bool, Set, ActiveTakeCopy, (, int setTrackID, double setPositio
 KO_EXPORT MediaItem* InsertMediaOutItem(ReaProject* projID, const char* filePath) noexcept;
 KO_EXPORT MediaItem* InsertMediaTrackItemSecond(MediaTrack* track, const char* filePath, int startEndType,
                                                 double setSecond) noexcept;
-KO_EXPORT MediaItem* InsertMediaTrackIdSecond(ReaProject* projID, int trackID, const char* filePath,
-                                              int startEndType, double setSecond) noexcept;
+KO_EXPORT MediaItem* InsertMediaTrackIdSecond(ReaProject* projID, int trackID, const char* filePath, int startEndType,
+                                              double setSecond) noexcept;
 KO_EXPORT MediaItem* InsertMediaSelectedTrackIdSecond(ReaProject* projID, int selectTrackID, const char* filePath,
                                                       int startEndType, double setSecond) noexcept;
 KO_EXPORT MediaItem* InsertMediaTrackItemFrame(MediaTrack* track, const char* filePath, int startEndType,

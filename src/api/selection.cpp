@@ -42,8 +42,11 @@ KO_VARARG(mediaItem, SetAllMediaSelected)
 
 std::vector<ko_host::catalogue_row> ko_host::rows::selection() {
     return {
-        KO_ROW(mediaItem, SetMediaSelected, "void", "ReaProject*,int,bool", "projID,itemID,selectType", "Set Media Selected"),
-        KO_ROW(mediaItem, SetTrackMediaSelected, "void", "ReaProject*,int,int,bool", "projID,trackID,trackItemID,selectType", "Set Track Media Selected"),
-        KO_ROW(mediaItem, SetAllMediaSelected, "void", "ReaProject*,bool", "projID,selectType", "Set All Media Selected"),
+        KO_ROW(mediaItem, SetMediaSelected, "void", "ReaProject*,int,bool", "projID,itemID,selectType",
+               "Set Media Selected"),
+        KO_ROW(mediaItem, SetTrackMediaSelected, "void", "ReaProject*,int,int,bool",
+               "projID,trackID,trackItemID,selectType", "Set Track Media Selected"),
+        KO_ROW(mediaItem, SetAllMediaSelected, "void", "ReaProject*,bool", "projID,selectType",
+               "Set All Media Selected"),
     };
 }

@@ -26,8 +26,8 @@ api_define make_record(void* func, void* vararg, const char* name, const char* r
 // A plain row: the operation's parameters are the definition's. An operation
 // that answers a success flag is declared "void".
 template <class Adapter>
-catalogue_row plain_row(void* func, void* vararg, const char* name, const char* return_type,
-                        const char* param_types, const char* param_names, const char* help) {
+catalogue_row plain_row(void* func, void* vararg, const char* name, const char* return_type, const char* param_types,
+                        const char* param_names, const char* help) {
     const std::string code_return =
         std::is_same_v<typename Adapter::R, bool> ? std::string("void") : Adapter::return_type();
     return {make_record(func, vararg, name, return_type, param_types, param_names, help), name, code_return,
@@ -74,36 +74,36 @@ std::vector<catalogue_row> lists();
 // nothing and answers null.
 extern "C" KO_EXPORT void* __verarg_empty(void* arglist, int numparms) noexcept;
 
-#define KO_ROW(NS, NAME, RET, TYPES, NAMES, HELP)                                                              \
-    ko_host::plain_row<ko_host::plain_adapter<&ko_api::NS::NAME>>(                                             \
+#define KO_ROW(NS, NAME, RET, TYPES, NAMES, HELP)                  \
+    ko_host::plain_row<ko_host::plain_adapter<&ko_api::NS::NAME>>( \
         ko_host::untyped(&ko_api::NS::NAME), ko_host::untyped(&__vararg_##NAME), #NAME, RET, TYPES, NAMES, HELP)
 
-#define KO_VALUE_ROW(NS, NAME, RET, TYPES, NAMES, HELP)                                                        \
+#define KO_VALUE_ROW(NS, NAME, RET, TYPES, NAMES, HELP)                                                           \
     ko_host::value_row<ko_host::value_adapter<&ko_api::NS::NAME>>(ko_host::untyped(&__vararg_##NAME), #NAME, RET, \
                                                                   TYPES, NAMES, HELP)
 
 #define KO_ARRAY_ROW(NS, NAME, RET, TYPES, NAMES, HELP) ko_host::array_row(#NAME, RET, TYPES, NAMES, HELP)
 
 // The exported script adapter __vararg_NAME of an operation.
-#define KO_VARARG(NS, NAME)                                                                  \
-    extern "C" KO_EXPORT void* __vararg_##NAME(void** arglist, int numparms) noexcept {      \
-        return ko_host::plain_adapter<&ko_api::NS::NAME>::call(arglist, numparms);           \
+#define KO_VARARG(NS, NAME)                                                             \
+    extern "C" KO_EXPORT void* __vararg_##NAME(void** arglist, int numparms) noexcept { \
+        return ko_host::plain_adapter<&ko_api::NS::NAME>::call(arglist, numparms);      \
     }
-#define KO_VARARG_VALUE(NS, NAME)                                                            \
-    extern "C" KO_EXPORT void* __vararg_##NAME(void** arglist, int numparms) noexcept {      \
-        return ko_host::value_adapter<&ko_api::NS::NAME>::call(arglist, numparms);           \
+#define KO_VARARG_VALUE(NS, NAME)                                                       \
+    extern "C" KO_EXPORT void* __vararg_##NAME(void** arglist, int numparms) noexcept { \
+        return ko_host::value_adapter<&ko_api::NS::NAME>::call(arglist, numparms);      \
     }
 
 // The adapters of the five forms of a family.
-#define KO_VARARG_FORMS(VERB, PROP)                         \
-    KO_VARARG(mediaItem, VERB##MediaItem##PROP)             \
-    KO_VARARG(mediaItem, VERB##Media##PROP)                 \
-    KO_VARARG(mediaItem, VERB##SelectedMedia##PROP)         \
-    KO_VARARG(mediaItem, VERB##TrackMedia##PROP)            \
+#define KO_VARARG_FORMS(VERB, PROP)                 \
+    KO_VARARG(mediaItem, VERB##MediaItem##PROP)     \
+    KO_VARARG(mediaItem, VERB##Media##PROP)         \
+    KO_VARARG(mediaItem, VERB##SelectedMedia##PROP) \
+    KO_VARARG(mediaItem, VERB##TrackMedia##PROP)    \
     KO_VARARG(mediaItem, VERB##SelectedTrackMedia##PROP)
-#define KO_VARARG_VALUE_FORMS(VERB, PROP)                   \
-    KO_VARARG_VALUE(mediaItem, VERB##MediaItem##PROP)       \
-    KO_VARARG_VALUE(mediaItem, VERB##Media##PROP)           \
-    KO_VARARG_VALUE(mediaItem, VERB##SelectedMedia##PROP)   \
-    KO_VARARG_VALUE(mediaItem, VERB##TrackMedia##PROP)      \
+#define KO_VARARG_VALUE_FORMS(VERB, PROP)                 \
+    KO_VARARG_VALUE(mediaItem, VERB##MediaItem##PROP)     \
+    KO_VARARG_VALUE(mediaItem, VERB##Media##PROP)         \
+    KO_VARARG_VALUE(mediaItem, VERB##SelectedMedia##PROP) \
+    KO_VARARG_VALUE(mediaItem, VERB##TrackMedia##PROP)    \
     KO_VARARG_VALUE(mediaItem, VERB##SelectedTrackMedia##PROP)

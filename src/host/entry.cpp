@@ -28,7 +28,9 @@ T neutral() {
     if constexpr (!std::is_void_v<T>) return T{};
 }
 #define KO_DEFINE_STAND_IN(ret, name, params) \
-    ret stand_in_##name params { return neutral<ret>(); }
+    ret stand_in_##name params {              \
+        return neutral<ret>();                \
+    }
 KO_HOST_API(KO_DEFINE_STAND_IN)
 #undef KO_DEFINE_STAND_IN
 #pragma GCC diagnostic pop

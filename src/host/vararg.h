@@ -22,10 +22,10 @@ namespace ko_host {
 
 template <class T>
 struct type_text;
-#define KO_TYPE_TEXT(T, TEXT)                         \
-    template <>                                       \
-    struct type_text<T> {                             \
-        static constexpr const char* value = TEXT;    \
+#define KO_TYPE_TEXT(T, TEXT)                      \
+    template <>                                    \
+    struct type_text<T> {                          \
+        static constexpr const char* value = TEXT; \
     };
 KO_TYPE_TEXT(void, "void")
 KO_TYPE_TEXT(int, "int")

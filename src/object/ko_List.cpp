@@ -9,19 +9,29 @@ ko_List::ko_List() noexcept : handle(reinterpret_cast<std::uint64_t>(this)) {}
 // A copy is a new record with its own handle.
 ko_List::ko_List(const ko_List&) noexcept : handle(reinterpret_cast<std::uint64_t>(this)) {}
 
-ko_List& ko_List::operator=(const ko_List&) noexcept { return *this; }
+ko_List& ko_List::operator=(const ko_List&) noexcept {
+    return *this;
+}
 
 void ko_List::release_inpool() {}
 
-std::pair<std::string, std::string> ko_List::get_key_info(int) { return {}; }
+std::pair<std::string, std::string> ko_List::get_key_info(int) {
+    return {};
+}
 
-int ko_List::get_size() { return 0; }
+int ko_List::get_size() {
+    return 0;
+}
 
-pyvar ko_List::get_value(std::string) { return 0; }
+pyvar ko_List::get_value(std::string) {
+    return 0;
+}
 
 void ko_List::set_value(std::string, pyvar) {}
 
-nlohmann::json ko_List::to_json() { return nullptr; }
+nlohmann::json ko_List::to_json() {
+    return nullptr;
+}
 
 std::uint64_t ko_List::create_kolist_array() {
     auto array = std::make_shared<std::vector<ko_List*>>();

@@ -41,8 +41,7 @@ KO_EXPORT void ko_LitsItem_inner<std::string>::push_luavalue(lua_State* L, const
 template <>
 KO_EXPORT void ko_LitsItem_inner<std::string>::set_json(nlohmann::json& json, const std::string& key) const;
 template <>
-KO_EXPORT void ko_LitsItem_inner<std::string>::set_value_from_json(const nlohmann::json& json,
-                                                                   const std::string& key);
+KO_EXPORT void ko_LitsItem_inner<std::string>::set_value_from_json(const nlohmann::json& json, const std::string& key);
 
 class KO_EXPORT ko_List {
 public:

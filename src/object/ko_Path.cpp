@@ -9,7 +9,9 @@ namespace fs = std::filesystem;
 namespace ko_object {
 
 namespace {
-ko_Path::field empty_field() { return std::make_shared<ko_LitsItem_inner<std::string>>(); }
+ko_Path::field empty_field() {
+    return std::make_shared<ko_LitsItem_inner<std::string>>();
+}
 }  // namespace
 
 ko_Path::ko_Path()
@@ -21,7 +23,9 @@ ko_Path::ko_Path()
       Extension(empty_field()),
       Type(empty_field()) {}
 
-ko_Path::ko_Path(std::string path) : ko_Path() { read_path(std::move(path)); }
+ko_Path::ko_Path(std::string path) : ko_Path() {
+    read_path(std::move(path));
+}
 
 ko_Path::ko_Path(const nlohmann::json& json) : ko_Path() {
     for (auto& [key, holder] : fields()) holder->set_value_from_json(json, key);
@@ -56,9 +60,8 @@ int ko_Path::read_path(std::string path) {
     const std::string file_name = absolute.filename().string();
     const auto [stem, extension] = ko_utility::split_extension(file_name);
     const std::pair<field*, std::string> values[] = {
-        {&ParentPath, parent.string()},          {&ParentName, parent.filename().string()},
-        {&FilePath, absolute.string()},          {&FileName, file_name},
-        {&FileNameWithoutExtension, stem},       {&Extension, extension},
+        {&ParentPath, parent.string()}, {&ParentName, parent.filename().string()}, {&FilePath, absolute.string()},
+        {&FileName, file_name},         {&FileNameWithoutExtension, stem},         {&Extension, extension},
     };
     for (const auto& [holder, value] : values) {
         (*holder)->value = ko_utility::multi_to_utf8(value);

@@ -50,12 +50,16 @@ void set_errorCode(int code) {
     if (_set_errorCode != nullptr) _set_errorCode(code);
 }
 
-void set_errorCode(ko_error::ko_errorCode code) { set_errorCode(static_cast<int>(code)); }
+void set_errorCode(ko_error::ko_errorCode code) {
+    set_errorCode(static_cast<int>(code));
+}
 
 void reset_errorCode() {
     if (_reset_errorCode != nullptr) _reset_errorCode();
 }
 
-int get_errorCode() { return _get_errorCode != nullptr ? _get_errorCode() : 0; }
+int get_errorCode() {
+    return _get_errorCode != nullptr ? _get_errorCode() : 0;
+}
 
 }  // namespace Bridge_IF

@@ -44,17 +44,25 @@ double round_up(double x, int digits) {
     return std::ceil(x * p) / p;
 }
 
-double to_dB(double factor) { return 20.0 * std::log10(factor); }
+double to_dB(double factor) {
+    return 20.0 * std::log10(factor);
+}
 
-double to_reaper_volume(double dB) { return std::exp(dB * 0.115129254); }
+double to_reaper_volume(double dB) {
+    return std::exp(dB * 0.115129254);
+}
 
 bool match_intail(const std::string& text, const std::string& tail) {
     const std::regex pattern(".+" + tail, std::regex::ECMAScript | std::regex::icase);
     return std::regex_match(text, pattern);
 }
 
-std::string multi_to_utf8(const std::string& text) { return text; }
-std::string utf8_to_multi(const std::string& text) { return text; }
+std::string multi_to_utf8(const std::string& text) {
+    return text;
+}
+std::string utf8_to_multi(const std::string& text) {
+    return text;
+}
 
 std::pair<std::string, std::string> split_extension(std::string name) {
     static const char* const pattern_text = "(.*)\\.(.*)";

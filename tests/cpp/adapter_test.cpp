@@ -23,8 +23,12 @@ using namespace ko_test;
 
 namespace {
 
-void* slot(std::uint64_t bits) { return reinterpret_cast<void*>(static_cast<std::uintptr_t>(bits)); }
-std::intptr_t value(void* result) { return reinterpret_cast<std::intptr_t>(result); }
+void* slot(std::uint64_t bits) {
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(bits));
+}
+std::intptr_t value(void* result) {
+    return reinterpret_cast<std::intptr_t>(result);
+}
 
 class Adapters : public HostTest {
 protected:

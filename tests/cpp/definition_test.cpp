@@ -49,8 +49,8 @@ TEST(Definition, GetMediaItemSelectBufferByteForByte) {
 }
 
 TEST(Definition, EmptyHelpAndEmptyProducer) {
-    api_define record(nullptr, nullptr, [] { return std::string("void"); }, "int", "x", "", "a", "b", "c", "d", "e",
-                      "f");
+    api_define record(
+        nullptr, nullptr, [] { return std::string("void"); }, "int", "x", "", "a", "b", "c", "d", "e", "f");
     record.set_str();
     EXPECT_EQ(fields(record.def_buffer), (std::vector<std::string>{"void", "int", "x", ""}));
     EXPECT_TRUE(std::all_of(record.def_buffer.begin() + 10, record.def_buffer.end(), [](char c) { return c == 0; }));
@@ -61,8 +61,9 @@ TEST(Definition, EmptyHelpAndEmptyProducer) {
 
 TEST(Definition, OverlongTextsNeverOverrunTheBuffer) {
     const std::string long_help(3000, 'h');
-    api_define record(nullptr, nullptr, [] { return std::string("void"); }, "int", "x", long_help.c_str(), "a", "b",
-                      "c", "d", "e", "f");
+    api_define record(
+        nullptr, nullptr, [] { return std::string("void"); }, "int", "x", long_help.c_str(), "a", "b", "c", "d", "e",
+        "f");
     record.set_str();
     EXPECT_EQ(record.def_buffer.size(), 1024u);
     EXPECT_EQ(record.def_buffer.back(), '\0');
@@ -94,11 +95,21 @@ TEST(Catalogue, EveryRowAgreesWithItsCode) {
 TEST(Catalogue, RegistrationOrderAndIrregularTexts) {
     const auto rows = ko_host::catalogue();
     const std::pair<size_t, const char*> order[] = {
-        {0, "GetMediaItemSelect"},          {2, "GetMediaTypeCount"},       {7, "GetMediaItemBitRate"},
-        {32, "GetMediaItemName"},           {52, "GetMediaItemStartTimeSeconds"}, {82, "GetMediaItemEndTimeFrame"},
-        {87, "GetMediaItemFade"},           {137, "DeleteMediaItem"},       {142, "DeleteAllMedia"},
-        {146, "SetMediaSelected"},          {149, "SetMediaItemMoveToTrack"}, {154, "SetMediaItemActiveTakeCopy"},
-        {159, "InsertMediaOutItem"},        {166, "GetPlayCursorPosition"}, {169, "GetMediaItemList"},
+        {0, "GetMediaItemSelect"},
+        {2, "GetMediaTypeCount"},
+        {7, "GetMediaItemBitRate"},
+        {32, "GetMediaItemName"},
+        {52, "GetMediaItemStartTimeSeconds"},
+        {82, "GetMediaItemEndTimeFrame"},
+        {87, "GetMediaItemFade"},
+        {137, "DeleteMediaItem"},
+        {142, "DeleteAllMedia"},
+        {146, "SetMediaSelected"},
+        {149, "SetMediaItemMoveToTrack"},
+        {154, "SetMediaItemActiveTakeCopy"},
+        {159, "InsertMediaOutItem"},
+        {166, "GetPlayCursorPosition"},
+        {169, "GetMediaItemList"},
         {174, "InsertMediaItems"},
     };
     for (const auto& [index, name] : order) EXPECT_EQ(rows.at(index).name, name) << index;

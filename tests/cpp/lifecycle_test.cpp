@@ -128,8 +128,8 @@ TEST(Language, OnlyExactlyJaJpIsJapanese) {
     setenv("KO_FAKE_LOG", (dir / "log").c_str(), 1);
     const std::string long_answer(300, 'j');
     const std::pair<std::string, int> cases[] = {
-        {"ja_JP", 0},   {"ja_JP\n", 0}, {"ja_JP more", 0}, {"ja_JPX", 1},       {"ja_JP@calendar=japanese", 1},
-        {"en_JP", 1},   {"ja", 1},      {"", 1},           {long_answer, 1},    {"JA_JP", 1},
+        {"ja_JP", 0}, {"ja_JP\n", 0}, {"ja_JP more", 0}, {"ja_JPX", 1},    {"ja_JP@calendar=japanese", 1},
+        {"en_JP", 1}, {"ja", 1},      {"", 1},           {long_answer, 1}, {"JA_JP", 1},
     };
     for (const auto& [answer, expected] : cases) {
         setenv("KO_FAKE_DEFAULTS", answer.c_str(), 1);

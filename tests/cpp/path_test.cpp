@@ -1,7 +1,7 @@
 // The path record in its three forms, the record pools, and the source name
 // query built on the record.
-#include <lua.hpp>
 #include <unistd.h>
+#include <lua.hpp>
 
 #include <fstream>
 
@@ -53,8 +53,8 @@ TEST_F(PathRecord, ReadsFilesAndFolders) {
                   "file");
     expect_record(ko_Path(music + "/noext"),
                   {music.c_str(), "Music.d", (music + "/noext").c_str(), "noext", "noext", "", "File"}, "no dot");
-    expect_record(ko_Path(music), {root_.c_str(), dir_.path().filename().c_str(), music.c_str(), "Music.d", "Music",
-                                   "d", "Folder"},
+    expect_record(ko_Path(music),
+                  {root_.c_str(), dir_.path().filename().c_str(), music.c_str(), "Music.d", "Music", "d", "Folder"},
                   "folder");
     expect_record(ko_Path(music + "/"), {music.c_str(), "Music.d", (music + "/").c_str(), "", "", "", "Folder"},
                   "folder with slash");

@@ -111,7 +111,7 @@ TEST_F(TestHost, SourcesReadFromRealFiles) {
         const char* type;
         int bits;
     } files[] = {
-        {"a.wav", "wav", 44100, 2, "WAVE", 16}, {"b.wav", "wav24", 48000, 1, "WAVE", 24},
+        {"a.wav", "wav", 44100, 2, "WAVE", 16},   {"b.wav", "wav24", 48000, 1, "WAVE", 24},
         {"c.flac", "flac", 44100, 2, "FLAC", 16}, {"d.ogg", "ogg", 44100, 2, "VORBIS", 0},
         {"e.mp3", "mp3", 44100, 2, "MP3", 0},
     };

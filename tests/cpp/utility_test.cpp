@@ -19,8 +19,13 @@ TEST(Utility, StrcpyBoundsEveryCopy) {
         std::string expected;  // "#" = untouched
     };
     const Case cases[] = {
-        {1, "abc", ""},   {0, "abc", "#"}, {-5, "abc", "#"},     {4, "abc", "abc"},
-        {3, "abc", "ab"}, {8, "", ""},     {8, std::string("a\0b", 3), "a"},
+        {1, "abc", ""},
+        {0, "abc", "#"},
+        {-5, "abc", "#"},
+        {4, "abc", "abc"},
+        {3, "abc", "ab"},
+        {8, "", ""},
+        {8, std::string("a\0b", 3), "a"},
     };
     for (const Case& c : cases) {
         char dst[16];
@@ -50,8 +55,8 @@ TEST(Utility, Rounding) {
         int digits;
         double round, up;
     } cases[] = {
-        {0.125, 2, 0.13, 0.13},  {-0.125, 2, -0.13, -0.12}, {2.5, 0, 3.0, 3.0},   {-2.5, 0, -3.0, -2.0},
-        {1.231, 2, 1.23, 1.24},  {-1.239, 2, -1.24, -1.23}, {1.234, 2, 1.23, 1.24}, {-6.0205999, 2, -6.02, -6.02},
+        {0.125, 2, 0.13, 0.13}, {-0.125, 2, -0.13, -0.12}, {2.5, 0, 3.0, 3.0},     {-2.5, 0, -3.0, -2.0},
+        {1.231, 2, 1.23, 1.24}, {-1.239, 2, -1.24, -1.23}, {1.234, 2, 1.23, 1.24}, {-6.0205999, 2, -6.02, -6.02},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ko_utility::round(c.x, c.digits), c.round) << c.x;
@@ -76,8 +81,9 @@ TEST(Utility, Decibels) {
 
 TEST(Utility, NamesAndPatterns) {
     const std::pair<std::string, std::pair<std::string, std::string>> splits[] = {
-        {"take.01.wav", {"take.01", "wav"}}, {"noext", {"noext", ""}}, {".hidden", {"", "hidden"}},
-        {"name.", {"name", ""}},             {"a\nb.wav", {"a\nb.wav", ""}},
+        {"take.01.wav", {"take.01", "wav"}}, {"noext", {"noext", ""}},
+        {".hidden", {"", "hidden"}},         {"name.", {"name", ""}},
+        {"a\nb.wav", {"a\nb.wav", ""}},
     };
     for (const auto& [name, expected] : splits) EXPECT_EQ(ko_utility::split_extension(name), expected) << name;
 
@@ -113,12 +119,10 @@ void with_home(const char* home, Body body) {
 }
 
 TEST(Utility, SupportDirectoryAndEnvironment) {
-    with_home("/Users/ann", [] {
-        EXPECT_EQ(ko_utility::get_kodir(), "/Users/ann/Library/Application Support/TIDEWELL Bridge");
-    });
-    with_home("/Users/ann/", [] {
-        EXPECT_EQ(ko_utility::get_kodir(), "/Users/ann/Library/Application Support/TIDEWELL Bridge");
-    });
+    with_home("/Users/ann",
+              [] { EXPECT_EQ(ko_utility::get_kodir(), "/Users/ann/Library/Application Support/TIDEWELL Bridge"); });
+    with_home("/Users/ann/",
+              [] { EXPECT_EQ(ko_utility::get_kodir(), "/Users/ann/Library/Application Support/TIDEWELL Bridge"); });
     with_home(nullptr, [] {
         EXPECT_EQ(ko_utility::get_kodir(), "Library/Application Support/TIDEWELL Bridge");
         EXPECT_EQ(ko_utility::get_env("HOME"), "");
@@ -146,8 +150,8 @@ TEST(Frames, SecondsToFramesKeepsItsRounding) {
         double seconds, rate;
         int frame;
     } cases[] = {
-        {1.0, 30, 30}, {4.1, 30, 123}, {1.0 / 3, 30, 9}, {1.0 / 6, 30, 4}, {2.5, 24, 60}, {3.75, 24, 90},
-        {9.0, 30, 270}, {-1.0, 30, -30}, {1e12, 30, 2147483647}, {std::nan(""), 30, 0},
+        {1.0, 30, 30},  {4.1, 30, 123}, {1.0 / 3, 30, 9}, {1.0 / 6, 30, 4},       {2.5, 24, 60},
+        {3.75, 24, 90}, {9.0, 30, 270}, {-1.0, 30, -30},  {1e12, 30, 2147483647}, {std::nan(""), 30, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(ko_api::seconds_to_frame(c.seconds, c.rate), c.frame) << c.seconds;
 }
