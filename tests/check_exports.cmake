@@ -8,7 +8,9 @@ foreach(lib ${libs})
     message(FATAL_ERROR "nm failed on ${lib}")
   endif()
   foreach(wanted ReaperPluginEntry REAPERAPI_LoadAPI roadApi __vararg_GetMediaItemSelect __verarg_empty
-                 _ZN6ko_api9mediaItem18GetMediaItemSelectEP10ReaProjectii _ZN10ko_utility7StricmpEPKcS1_)
+                 _ZN6ko_api9mediaItem18GetMediaItemSelectEP10ReaProjectii _ZN10ko_utility7StricmpEPKcS1_
+                 _ZTVN9ko_object7ko_PathE _ZN6ko_api6cursol21GetPlayCursorPositionEP10ReaProjectPd
+                 _ZN10ko_utility6formatIJPKcEEENSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEES2_DpT_)
     string(FIND "${symbols}" " ${wanted}\n" at)
     if(at EQUAL -1)
       message(FATAL_ERROR "${lib} does not export ${wanted}")

@@ -47,10 +47,11 @@ inline std::string companion_dir(const fs::path& home) {
     return (home / "Library/Application Support/REAPER/UserPlugins").string();
 }
 
-// Installs the companion under home and points HOME there.
-inline void install_companion(const fs::path& home) {
+// Installs a companion (the full one unless told otherwise) under home and
+// points HOME there.
+inline void install_companion(const fs::path& home, const char* companion = KO_COMPANION) {
     fs::create_directories(companion_dir(home));
-    fs::copy_file(KO_COMPANION, fs::path(companion_dir(home)) / "reaper_TIDEWELL.dylib",
+    fs::copy_file(companion, fs::path(companion_dir(home)) / "reaper_TIDEWELL.dylib",
                   fs::copy_options::overwrite_existing);
     setenv("HOME", home.c_str(), 1);
 }

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/messages.h"
 #include "host_fixture.h"
@@ -141,6 +142,51 @@ TEST(Language, OnlyExactlyJaJpIsJapanese) {
     std::string first;
     std::getline(log, first);
     EXPECT_EQ(first, "defaults read -g AppleLocale");
+}
+
+}  // namespace
+
+namespace {
+
+// Companions that are missing or incomplete never stop the extension.
+class Companion : public ::testing::Test {
+protected:
+    void SetUp() override { sim_reset(1); }
+
+    static void* call(const char* name, std::vector<void*> slots) {
+        auto adapter = reinterpret_cast<void* (*)(void**, int)>(
+            sim_registered((std::string("APIvararg_") + name).c_str()));
+        return adapter(slots.data(), static_cast<int>(slots.size()));
+    }
+    TempDir home_;
+};
+
+TEST_F(Companion, MissingCompanionReadsZero) {
+    setenv("HOME", home_.path().c_str(), 1);
+    LoadedCopy lib(KO_EXTENSION_7);
+    ASSERT_EQ(lib.entry(sim_plugin_info()), 1);
+    EXPECT_EQ(call("KO_GetMediaItemSelect", {nullptr, nullptr, reinterpret_cast<void*>(3)}), nullptr);
+    EXPECT_EQ(lib.get<int (*)()>("_ZN9Bridge_IF13get_errorCodeEv")(), 0);
+    lib.entry(nullptr);
+}
+
+TEST_F(Companion, SetOnlyCompanionKeepsTheLastFailure) {
+    install_companion(home_.path(), KO_COMPANION_SET_ONLY);
+    LoadedCopy lib(KO_EXTENSION_7);
+    ASSERT_EQ(lib.entry(sim_plugin_info()), 1);
+    void* companion = dlopen((companion_dir(home_.path()) + "/reaper_TIDEWELL.dylib").c_str(), RTLD_LAZY);
+    ASSERT_NE(companion, nullptr);
+    auto peek = reinterpret_cast<int (*)()>(dlsym(companion, "PeekErrorCode"));
+    ASSERT_NE(peek, nullptr);
+    EXPECT_EQ(call("KO_GetMediaItemSelect", {nullptr, nullptr, reinterpret_cast<void*>(3)}), nullptr);
+    EXPECT_EQ(peek(), 19);
+    // with nothing to clear it, the code stays after a success
+    ko_sim_helpers::add_item(ko_sim_helpers::add_track(), 0.0, 1.0);
+    EXPECT_NE(call("KO_GetMediaItemSelect", {nullptr, nullptr, nullptr}), nullptr);
+    EXPECT_EQ(peek(), 19);
+    EXPECT_EQ(lib.get<int (*)()>("_ZN9Bridge_IF13get_errorCodeEv")(), 0);  // no reader bound
+    dlclose(companion);
+    lib.entry(nullptr);
 }
 
 }  // namespace
