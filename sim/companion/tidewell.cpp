@@ -8,11 +8,19 @@ int g_error_code = 0;
 
 #define KO_COMPANION_API extern "C" __attribute__((visibility("default")))
 
-KO_COMPANION_API void SetErrorCode(int code) { g_error_code = code; }
+KO_COMPANION_API void SetErrorCode(int code) {
+    g_error_code = code;
+}
 
 #ifdef KO_COMPANION_SET_ONLY
-KO_COMPANION_API int PeekErrorCode() { return g_error_code; }
+KO_COMPANION_API int PeekErrorCode() {
+    return g_error_code;
+}
 #else
-KO_COMPANION_API void ResetErrorCode() { g_error_code = 0; }
-KO_COMPANION_API int GetErrorCode() { return g_error_code; }
+KO_COMPANION_API void ResetErrorCode() {
+    g_error_code = 0;
+}
+KO_COMPANION_API int GetErrorCode() {
+    return g_error_code;
+}
 #endif

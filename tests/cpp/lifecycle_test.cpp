@@ -154,8 +154,8 @@ protected:
     void SetUp() override { sim_reset(1); }
 
     static void* call(const char* name, std::vector<void*> slots) {
-        auto adapter = reinterpret_cast<void* (*)(void**, int)>(
-            sim_registered((std::string("APIvararg_") + name).c_str()));
+        auto adapter =
+            reinterpret_cast<void* (*)(void**, int)>(sim_registered((std::string("APIvararg_") + name).c_str()));
         return adapter(slots.data(), static_cast<int>(slots.size()));
     }
     TempDir home_;
