@@ -9,18 +9,12 @@
 #include "support/bridge.h"
 #include "support/utility.h"
 
-#define KO_DEFINE_HOST_FUNCTION(ret, name, params) ret(*name) params = nullptr;
-KO_HOST_API(KO_DEFINE_HOST_FUNCTION)
-#undef KO_DEFINE_HOST_FUNCTION
-
-bool imported = false;
-reaper_plugin_info_t* reaper_plugin = nullptr;
-
 namespace {
 
-// What stands in for a host function the host did not provide: it answers
-// the neutral value of its result, so a registered function never jumps
-// through a null pointer.
+// What stands in for a host function the host did not provide, or before
+// REAPER has called the entry point at all (a script loading the library on
+// its own): it answers the neutral value of its result, so no operation ever
+// jumps through a null pointer.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-parameter"
 template <class T>
@@ -34,6 +28,17 @@ T neutral() {
 KO_HOST_API(KO_DEFINE_STAND_IN)
 #undef KO_DEFINE_STAND_IN
 #pragma GCC diagnostic pop
+
+}  // namespace
+
+#define KO_DEFINE_HOST_FUNCTION(ret, name, params) ret(*name) params = &stand_in_##name;
+KO_HOST_API(KO_DEFINE_HOST_FUNCTION)
+#undef KO_DEFINE_HOST_FUNCTION
+
+bool imported = false;
+reaper_plugin_info_t* reaper_plugin = nullptr;
+
+namespace {
 
 void fill_missing_functions() {
 #define KO_FILL(ret, name, params) \

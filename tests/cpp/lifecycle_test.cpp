@@ -90,6 +90,16 @@ TEST_P(Lifecycle, HostMissingFunctionsStillLoadsAndNothingCrashes) {
 
 TEST_P(Lifecycle, NothingIsRegisteredBeforeTheEntryPoint) {
     LoadedCopy lib(GetParam());
+    // Called before REAPER has bound anything, an operation answers neutrally.
+    sim_reset(1);
+    ko_sim_helpers::add_item(ko_sim_helpers::add_track(), 0.0, 1.0);
+    auto select = lib.get<MediaItem* (*)(ReaProject*, int, int)>(
+        "_ZN6ko_api9mediaItem18GetMediaItemSelectEP10ReaProjectii");
+    ASSERT_NE(select, nullptr);
+    EXPECT_EQ(select(nullptr, 0, 0), nullptr);
+    auto volume = lib.get<bool (*)(ReaProject*, int, double)>("_ZN6ko_api9mediaItem14SetMediaVolumeEP10ReaProjectid");
+    ASSERT_NE(volume, nullptr);
+    EXPECT_FALSE(volume(nullptr, 0, -6.0));
     EXPECT_EQ(sim_registered("APIdef_KO_GetMediaItemSelect"), nullptr);
     lib.entry(sim_plugin_info());
     const char* def = static_cast<const char*>(sim_registered("APIdef_KO_GetMediaItemSelect"));
