@@ -45,7 +45,7 @@ local files = {}
 function t.file(kind)
   kind = kind or "stereo"
   if files[kind] then return files[kind] end
-  local spec = {
+  local kinds = {
     stereo = { "stereo.wav", "wav", 44100, 2, 1.0 },
     mono = { "mono.wav", "wav", 48000, 1, 1.0 },
     mp3 = { "tone.mp3", "mp3", 44100, 2, 1.0 },
@@ -54,7 +54,7 @@ function t.file(kind)
     short = { "short.wav", "wav", 44100, 2, 2.0 },
     three = { "three.wav", "wav", 44100, 2, 3.0 },
   }
-  local s = assert(spec[kind], "no such file kind " .. kind)
+  local s = assert(kinds[kind], "no such file kind " .. kind)
   local path = sim.tmpdir .. "/" .. s[1]
   assert(sim.write_tone(path, s[2], s[3], s[4], s[5], 440, 0.5), "cannot write " .. path)
   files[kind] = path
