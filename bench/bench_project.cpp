@@ -16,8 +16,6 @@
 
 namespace {
 
-using ko_sim_helpers::host;
-
 std::string tone_file() {
     static const std::string path = [] {
         char dir[] = "/tmp/ko_bench_XXXXXX";
@@ -33,17 +31,10 @@ void build(int items) {
     static bool bound = REAPERAPI_LoadAPI(&sim_get_func) == 0;
     (void)bound;
     sim_reset(1);
-    auto insert_track = host<void (*)(int, bool)>("InsertTrackAtIndex");
-    auto create = host<PCM_source* (*)(const char*)>("PCM_Source_CreateFromFile");
-    auto set_source = host<bool (*)(MediaItem_Take*, PCM_source*)>("SetMediaItemTake_Source");
-    for (int t = 0; t < 10; ++t) insert_track(t, true);
+    MediaTrack* tracks[10];
+    for (MediaTrack*& track : tracks) track = ko_sim_helpers::add_track();
     const std::string file = tone_file();
-    for (int i = 0; i < items; ++i) {
-        MediaItem* item = AddMediaItemToTrack(GetTrack(nullptr, i % 10));
-        SetMediaItemInfo_Value(item, "D_POSITION", i * 1.5);
-        SetMediaItemInfo_Value(item, "D_LENGTH", 1.0);
-        set_source(AddTakeToMediaItem(item), create(file.c_str()));
-    }
+    for (int i = 0; i < items; ++i) ko_sim_helpers::add_item(tracks[i % 10], i * 1.5, 1.0, file.c_str());
     CountMediaItems(nullptr);  // settle the project's order before timing
 }
 

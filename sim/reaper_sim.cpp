@@ -724,20 +724,18 @@ double GetMediaTrackInfo_Value(MediaTrack* tr, const char* parmname) {
     return 0.0;
 }
 
+// Copies a source's text into a caller's buffer, always terminated.
+void copy_out(char* buf, int buf_sz, const char* text) {
+    if (buf == nullptr || buf_sz <= 0) return;
+    std::snprintf(buf, static_cast<size_t>(buf_sz), "%s", text != nullptr ? text : "");
+}
+
 void GetMediaSourceType(PCM_source* source, char* typebuf, int typebuf_sz) {
-    if (typebuf == nullptr || typebuf_sz <= 0) return;
-    typebuf[0] = '\0';
-    if (source == nullptr) return;
-    const char* type = source->GetType();
-    std::snprintf(typebuf, static_cast<size_t>(typebuf_sz), "%s", type ? type : "");
+    copy_out(typebuf, typebuf_sz, source != nullptr ? source->GetType() : "");
 }
 
 void GetMediaSourceFileName(PCM_source* source, char* filenamebuf, int filenamebuf_sz) {
-    if (filenamebuf == nullptr || filenamebuf_sz <= 0) return;
-    filenamebuf[0] = '\0';
-    if (source == nullptr) return;
-    const char* name = source->GetFileName();
-    std::snprintf(filenamebuf, static_cast<size_t>(filenamebuf_sz), "%s", name ? name : "");
+    copy_out(filenamebuf, filenamebuf_sz, source != nullptr ? source->GetFileName() : "");
 }
 
 int GetMediaSourceSampleRate(PCM_source* source) {

@@ -131,6 +131,14 @@ bool parse_definition(const char* def, Binding& b) {
     return true;
 }
 
+// A handle argument: light userdata, or nil / 0 for none.
+void* handle_arg(lua_State* L, int arg) {
+    if (lua_isnoneornil(L, arg)) return nullptr;
+    if (lua_type(L, arg) == LUA_TNUMBER && lua_tonumber(L, arg) == 0) return nullptr;
+    luaL_checktype(L, arg, LUA_TLIGHTUSERDATA);
+    return lua_touserdata(L, arg);
+}
+
 // Called from Lua: lays the arguments out in slots and calls the adapter.
 // Only plain arrays live in this frame, so Lua may raise errors from it.
 int call_binding(lua_State* L) {
@@ -168,14 +176,7 @@ int call_binding(lua_State* L) {
                 ++arg;
                 break;
             case In::Pointer:
-                if (absent || (lua_type(L, arg) == LUA_TNUMBER && lua_tonumber(L, arg) == 0)) {
-                    slots[i] = nullptr;
-                } else if (lua_islightuserdata(L, arg)) {
-                    slots[i] = lua_touserdata(L, arg);
-                } else {
-                    return luaL_argerror(L, arg, "handle expected");
-                }
-                ++arg;
+                slots[i] = handle_arg(L, arg++);
                 break;
             case In::OutInt:
                 slots[i] = &ints[i];
@@ -297,13 +298,6 @@ void open_reaper(lua_State* L) {
 }
 
 // ---------------------------------------------------------------- sim.*
-
-void* handle_arg(lua_State* L, int arg) {
-    if (lua_isnoneornil(L, arg)) return nullptr;
-    if (lua_type(L, arg) == LUA_TNUMBER && lua_tonumber(L, arg) == 0) return nullptr;
-    luaL_checktype(L, arg, LUA_TLIGHTUSERDATA);
-    return lua_touserdata(L, arg);
-}
 
 int push_handle(lua_State* L, void* p) {
     if (p != nullptr) {

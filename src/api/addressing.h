@@ -9,32 +9,21 @@
 
 namespace ko_api::address {
 
-template <auto ItemOp, class... A>
-auto media(ReaProject* projID, int itemID, A... args) noexcept {
+// Media and Selected Media: the item is the Lookup (the address of the bound
+// GetMediaItem or GetSelectedMediaItem) of an index in the project.
+template <auto* Lookup, auto ItemOp, class... A>
+auto by_index(ReaProject* projID, int index, A... args) noexcept {
     using R = decltype(ItemOp(nullptr, args...));
-    return ko_error::guarded(R{}, [&] { return ItemOp(GetMediaItem(projID, itemID), args...); });
+    return ko_error::guarded(R{}, [&] { return ItemOp((*Lookup)(projID, index), args...); });
 }
 
-template <auto ItemOp, class... A>
-auto selected_media(ReaProject* projID, int selectItemID, A... args) noexcept {
-    using R = decltype(ItemOp(nullptr, args...));
-    return ko_error::guarded(R{}, [&] { return ItemOp(GetSelectedMediaItem(projID, selectItemID), args...); });
-}
-
-template <auto ItemOp, class... A>
-auto track_media(ReaProject* projID, int trackID, int trackItemID, A... args) noexcept {
+// Track Media and Selected Track Media: the track is the Lookup (GetTrack or
+// GetSelectedTrack) of an index, checked, then the item is found in it.
+template <auto* Lookup, auto ItemOp, class... A>
+auto by_track(ReaProject* projID, int trackIndex, int trackItemID, A... args) noexcept {
     using R = decltype(ItemOp(nullptr, args...));
     return ko_error::guarded(R{}, [&] {
-        MediaTrack* track = valid_track(GetTrack(projID, trackID));
-        return ItemOp(GetTrackMediaItem(track, trackItemID), args...);
-    });
-}
-
-template <auto ItemOp, class... A>
-auto selected_track_media(ReaProject* projID, int selectTrackID, int trackItemID, A... args) noexcept {
-    using R = decltype(ItemOp(nullptr, args...));
-    return ko_error::guarded(R{}, [&] {
-        MediaTrack* track = valid_track(GetSelectedTrack(projID, selectTrackID));
+        MediaTrack* track = valid_track((*Lookup)(projID, trackIndex));
         return ItemOp(GetTrackMediaItem(track, trackItemID), args...);
     });
 }
@@ -59,14 +48,15 @@ auto selected_track_media(ReaProject* projID, int selectTrackID, int trackItemID
 // ARGS names the trailing parameters, each preceded by a comma.
 #define KO_DEFINE_FORMS(R, VERB, PROP, PARAMS, ARGS)                                                                   \
     R VERB##Media##PROP(ReaProject* projID, int itemID KO_LIST PARAMS) noexcept {                                      \
-        return address::media<&VERB##MediaItem##PROP>(projID, itemID KO_LIST ARGS);                                    \
+        return address::by_index<&GetMediaItem, &VERB##MediaItem##PROP>(projID, itemID KO_LIST ARGS);                  \
     }                                                                                                                  \
     R VERB##SelectedMedia##PROP(ReaProject* projID, int selectItemID KO_LIST PARAMS) noexcept {                        \
-        return address::selected_media<&VERB##MediaItem##PROP>(projID, selectItemID KO_LIST ARGS);                     \
+        return address::by_index<&GetSelectedMediaItem, &VERB##MediaItem##PROP>(projID, selectItemID KO_LIST ARGS);    \
     }                                                                                                                  \
     R VERB##TrackMedia##PROP(ReaProject* projID, int trackID, int trackItemID KO_LIST PARAMS) noexcept {               \
-        return address::track_media<&VERB##MediaItem##PROP>(projID, trackID, trackItemID KO_LIST ARGS);                \
+        return address::by_track<&GetTrack, &VERB##MediaItem##PROP>(projID, trackID, trackItemID KO_LIST ARGS);        \
     }                                                                                                                  \
     R VERB##SelectedTrackMedia##PROP(ReaProject* projID, int selectTrackID, int trackItemID KO_LIST PARAMS) noexcept { \
-        return address::selected_track_media<&VERB##MediaItem##PROP>(projID, selectTrackID, trackItemID KO_LIST ARGS); \
+        return address::by_track<&GetSelectedTrack, &VERB##MediaItem##PROP>(projID, selectTrackID,                     \
+                                                                            trackItemID KO_LIST ARGS);                 \
     }

@@ -6,11 +6,6 @@
 namespace ko_api::cursol {
 
 namespace {
-double frame_rate(ReaProject* project) {
-    bool drop_frame = false;
-    return TimeMap_curFrameRate(project, &drop_frame);
-}
-
 // The position now in effect after moving to the project end.
 double project_end_position(ReaProject* projID) {
     CSurf_GoEnd();

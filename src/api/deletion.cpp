@@ -12,6 +12,10 @@ struct doomed {
     MediaItem* item;
 };
 
+doomed on_its_track(MediaItem* item) {
+    return {GetMediaItem_Track(item), item};
+}
+
 // Deletes a scope from its last entry to its first. The scope is taken whole
 // before the first deletion, so deleting never shifts what is still to come.
 template <class Count, class At>
@@ -47,20 +51,14 @@ bool DeleteMediaItem(MediaItem* item) noexcept {
 bool DeleteAllMedia(ReaProject* projID) noexcept {
     return ko_error::guarded(false, [&] {
         return delete_scope([&] { return CountMediaItems(projID); },
-                            [&](int i) {
-                                MediaItem* item = GetMediaItem(projID, i);
-                                return doomed{GetMediaItem_Track(item), item};
-                            });
+                            [&](int i) { return on_its_track(GetMediaItem(projID, i)); });
     });
 }
 
 bool DeleteAllSelectedMedia(ReaProject* projID) noexcept {
     return ko_error::guarded(false, [&] {
         return delete_scope([&] { return CountSelectedMediaItems(projID); },
-                            [&](int i) {
-                                MediaItem* item = GetSelectedMediaItem(projID, i);
-                                return doomed{GetMediaItem_Track(item), item};
-                            });
+                            [&](int i) { return on_its_track(GetSelectedMediaItem(projID, i)); });
     });
 }
 

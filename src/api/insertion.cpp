@@ -97,28 +97,37 @@ MediaItem* InsertMediaTrackItemFrame(MediaTrack* track, const char* filePath, in
     });
 }
 
+namespace {
+// The forms that find their track by index (Lookup is the address of the
+// bound GetTrack or GetSelectedTrack) and hand it to a track-handle form.
+template <auto* Lookup, auto TrackForm, class Position>
+MediaItem* on_track_at(ReaProject* projID, int index, const char* filePath, int startEndType,
+                       Position position) noexcept {
+    Bridge_IF::reset_errorCode();
+    return TrackForm((*Lookup)(projID, index), filePath, startEndType, position);
+}
+}  // namespace
+
 MediaItem* InsertMediaTrackIdSecond(ReaProject* projID, int trackID, const char* filePath, int startEndType,
                                     double setSecond) noexcept {
-    Bridge_IF::reset_errorCode();
-    return InsertMediaTrackItemSecond(GetTrack(projID, trackID), filePath, startEndType, setSecond);
+    return on_track_at<&GetTrack, &InsertMediaTrackItemSecond>(projID, trackID, filePath, startEndType, setSecond);
 }
 
 MediaItem* InsertMediaSelectedTrackIdSecond(ReaProject* projID, int selectTrackID, const char* filePath,
                                             int startEndType, double setSecond) noexcept {
-    Bridge_IF::reset_errorCode();
-    return InsertMediaTrackItemSecond(GetSelectedTrack(projID, selectTrackID), filePath, startEndType, setSecond);
+    return on_track_at<&GetSelectedTrack, &InsertMediaTrackItemSecond>(projID, selectTrackID, filePath, startEndType,
+                                                                       setSecond);
 }
 
 MediaItem* InsertMediaTrackIdFrame(ReaProject* projID, int trackID, const char* filePath, int startEndType,
                                    int setFrame) noexcept {
-    Bridge_IF::reset_errorCode();
-    return InsertMediaTrackItemFrame(GetTrack(projID, trackID), filePath, startEndType, setFrame);
+    return on_track_at<&GetTrack, &InsertMediaTrackItemFrame>(projID, trackID, filePath, startEndType, setFrame);
 }
 
 MediaItem* InsertMediaSelectedTrackIdFrame(ReaProject* projID, int selectTrackID, const char* filePath,
                                            int startEndType, int setFrame) noexcept {
-    Bridge_IF::reset_errorCode();
-    return InsertMediaTrackItemFrame(GetSelectedTrack(projID, selectTrackID), filePath, startEndType, setFrame);
+    return on_track_at<&GetSelectedTrack, &InsertMediaTrackItemFrame>(projID, selectTrackID, filePath, startEndType,
+                                                                      setFrame);
 }
 
 namespace {

@@ -107,6 +107,9 @@ KO_EXPORT bool SetPlayCursorPositionFrame(ReaProject* projID, int startEndType, 
 }  // namespace ko_api::cursol
 
 namespace ko_api {
-// Frames from seconds at a frame rate, and the reverse.
+// Frames from seconds at a frame rate.
 int seconds_to_frame(double seconds, double rate) noexcept;
+// A project's frames per second (null: the active project), without
+// drop-frame adjustment.
+double frame_rate(ReaProject* project) noexcept;
 }  // namespace ko_api

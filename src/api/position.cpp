@@ -16,12 +16,12 @@ int seconds_to_frame(double seconds, double rate) noexcept {
     return to_int(c);
 }
 
-namespace {
-double frame_rate(ReaProject* project) {
+double frame_rate(ReaProject* project) noexcept {
     bool drop_frame = false;  // frames are counted without drop-frame adjustment
     return TimeMap_curFrameRate(project, &drop_frame);
 }
 
+namespace {
 // Not-a-number passes a plain "below zero" test, so both are refused here.
 void require_start(double start) {
     ko_error::require(start >= 0.0, ko_error::NEGATIVE_POSITION);

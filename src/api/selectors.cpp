@@ -5,16 +5,21 @@
 
 namespace ko_api::mediaItem {
 
+namespace {
+// mediaTypeID 0 looks among all, 1 among the selected; anything else is
+// INVALID_SELECTOR before any lookup.
+template <class Handle>
+Handle select_by(int mediaTypeID, Handle (*all)(ReaProject*, int), Handle (*selected)(ReaProject*, int),
+                 ReaProject* projID, int index) {
+    if (mediaTypeID == 0) return all(projID, index);
+    if (mediaTypeID == 1) return selected(projID, index);
+    ko_error::fail(ko_error::INVALID_SELECTOR);
+}
+}  // namespace
+
 MediaItem* GetMediaItemSelect(ReaProject* projID, int itemID, int mediaTypeID) noexcept {
     return ko_error::guarded<MediaItem*>(nullptr, [&] {
-        MediaItem* item = nullptr;
-        if (mediaTypeID == 1) {
-            item = GetSelectedMediaItem(projID, itemID);
-        } else if (mediaTypeID == 0) {
-            item = GetMediaItem(projID, itemID);
-        } else {
-            ko_error::fail(ko_error::INVALID_SELECTOR);
-        }
+        MediaItem* item = select_by(mediaTypeID, GetMediaItem, GetSelectedMediaItem, projID, itemID);
         ko_error::require(item != nullptr, ko_error::ITEM_NOT_FOUND);
         return item;
     });
@@ -22,14 +27,7 @@ MediaItem* GetMediaItemSelect(ReaProject* projID, int itemID, int mediaTypeID) n
 
 MediaItem* GetMediaTrackItemSelect(ReaProject* projID, int trackID, int itemID, int mediaTypeID) noexcept {
     return ko_error::guarded<MediaItem*>(nullptr, [&] {
-        MediaTrack* track = nullptr;
-        if (mediaTypeID == 1) {
-            track = GetSelectedTrack(projID, trackID);
-        } else if (mediaTypeID == 0) {
-            track = GetTrack(projID, trackID);
-        } else {
-            ko_error::fail(ko_error::INVALID_SELECTOR);
-        }
+        MediaTrack* track = select_by(mediaTypeID, GetTrack, GetSelectedTrack, projID, trackID);
         // a missing track is reported as a missing item
         MediaItem* item = track != nullptr ? GetTrackMediaItem(track, itemID) : nullptr;
         ko_error::require(item != nullptr, ko_error::ITEM_NOT_FOUND);

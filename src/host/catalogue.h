@@ -95,15 +95,11 @@ extern "C" KO_EXPORT void* __verarg_empty(void* arglist, int numparms) noexcept;
     }
 
 // The adapters of the five forms of a family.
-#define KO_VARARG_FORMS(VERB, PROP)                 \
-    KO_VARARG(mediaItem, VERB##MediaItem##PROP)     \
-    KO_VARARG(mediaItem, VERB##Media##PROP)         \
-    KO_VARARG(mediaItem, VERB##SelectedMedia##PROP) \
-    KO_VARARG(mediaItem, VERB##TrackMedia##PROP)    \
-    KO_VARARG(mediaItem, VERB##SelectedTrackMedia##PROP)
-#define KO_VARARG_VALUE_FORMS(VERB, PROP)                 \
-    KO_VARARG_VALUE(mediaItem, VERB##MediaItem##PROP)     \
-    KO_VARARG_VALUE(mediaItem, VERB##Media##PROP)         \
-    KO_VARARG_VALUE(mediaItem, VERB##SelectedMedia##PROP) \
-    KO_VARARG_VALUE(mediaItem, VERB##TrackMedia##PROP)    \
-    KO_VARARG_VALUE(mediaItem, VERB##SelectedTrackMedia##PROP)
+#define KO_FIVE_FORMS(ADAPTER, VERB, PROP)        \
+    ADAPTER(mediaItem, VERB##MediaItem##PROP)     \
+    ADAPTER(mediaItem, VERB##Media##PROP)         \
+    ADAPTER(mediaItem, VERB##SelectedMedia##PROP) \
+    ADAPTER(mediaItem, VERB##TrackMedia##PROP)    \
+    ADAPTER(mediaItem, VERB##SelectedTrackMedia##PROP)
+#define KO_VARARG_FORMS(VERB, PROP) KO_FIVE_FORMS(KO_VARARG, VERB, PROP)
+#define KO_VARARG_VALUE_FORMS(VERB, PROP) KO_FIVE_FORMS(KO_VARARG_VALUE, VERB, PROP)

@@ -99,13 +99,6 @@ struct leading<Tuple, std::index_sequence<I...>> {
 template <class Tuple>
 using leading_t = typename leading<Tuple, std::make_index_sequence<std::tuple_size_v<Tuple> - 1>>::type;
 
-template <class Tuple>
-struct tuple_text;
-template <class... T>
-struct tuple_text<std::tuple<T...>> {
-    static std::string get() { return join_types<T...>(); }
-};
-
 // The adapter of an operation whose parameters are the definition's
 // parameters and whose result is the definition's result.
 template <auto F, class Params = typename signature<decltype(F)>::params>
